@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "panels/PanelStore.h"
+#include "settings/Settings.h"
+
+namespace pw {
+
+// What lives for the whole run; created once and handed to the windows by reference.
+struct AppState {
+    PanelStore Panels;
+    Settings settings;
+    // The clipboard text last seen, so that a text is captured only once.
+    std::u16string LastClipText;
+    std::u16string HelpFile;
+};
+
+}  // namespace pw

@@ -1,0 +1,246 @@
+#include "app/Main.h"
+
+#include <algorithm>
+
+#include "app/MainLayout.h"
+#include "app/Placement.h"
+#include "convert/ChineseConverter.h"
+#include "settings/NumberText.h"
+
+namespace pw {
+
+namespace {
+
+constexpr std::u16string_view kTitle = u"PenWick";
+
+// Outer size below which the frame does not shrink, and the fixed parts of the layout.
+constexpr double kMinWidth = 2895, kMinHeight = 3000;
+constexpr double kContentMargin = 120, kContentWidthLoss = 360, kContentHeightLoss = 1530;
+constexpr double kButtonTopLoss = 1185, kButtonRowWidth = 2535;
+
+}  // namespace
+
+Main::Main(AppState& state, Platform& platform)
+    : state_(state), platform_(platform), form_(platform.ui.createForm(MainFormLayout())) {
+    content_ = &form_->control("Content");
+    WireEvents();
+}
+
+Main::~Main() = default;
+
+void Main::WireEvents() {
+    Form& f = *form_;
+    auto on = [&f](std::string_view item, void (Main::*handler)(), Main* self) {
+        f.menu(item).Click = [self, handler] { (self->*handler)(); };
+    };
+    on("PanelNew", &Main::PanelNew_Click, this);
+    on("PanelDel", &Main::PanelDel_Click, this);
+    on("PanelClose", &Main::HideMainWindow, this);
+    on("PanelExit", &Main::PanelExit_Click, this);
+    on("EditAll", &Main::EditAll_Click, this);
+    on("GoFirst", &Main::cmdFirst_Click, this);
+    on("GoBack", &Main::cmdBack_Click, this);
+    on("GoNext", &Main::cmdNext_Click, this);
+    on("GoLast", &Main::cmdLast_Click, this);
+    on("GoGo", &Main::cmdGo_Click, this);
+    on("ToolB2G", &Main::ToolB2G_Click, this);
+    on("ToolG2B", &Main::ToolG2B_Click, this);
+    on("TrayShow", &Main::ShowMainWindow, this);
+    on("TrayAdd", &Main::PanelNew_Click, this);
+    on("TrayQuit", &Main::PanelExit_Click, this);
+
+    f.control("cmdFirst").Click = [this] { cmdFirst_Click(); };
+    f.control("cmdBack").Click = [this] { cmdBack_Click(); };
+    f.control("cmdNext").Click = [this] { cmdNext_Click(); };
+    f.control("cmdLast").Click = [this] { cmdLast_Click(); };
+    f.control("cmdGo").Click = [this] { cmdGo_Click(); };
+    content_->Change = [this] { Content_Change(); };
+
+    auto keys = [this](char16_t& key) { KeyPress(key); };
+    for (auto name : {"Content", "cmdFirst", "cmdBack", "cmdGo", "cmdNext", "cmdLast"})
+        f.control(name).KeyPress = keys;
+    f.KeyPress = keys;
+
+    f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
+    f.Unload = [this] { Form_Unload(); };
+    f.Resize = [this] { Form_Resize(); };
+}
+
+bool Main::Form_Initialize() {
+    if (!platform_.instance.acquire()) return false;
+    state_.Panels.clear();
+    state_.LastClipText.clear();
+    state_.HelpFile = platform_.programFolder + u"\\PWick.chm";
+    form_->setVisible(false);
+    LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
+    form_->menu("TrayClip").setChecked(state_.settings.GetClip);
+    form_->setMinimumSize(kMinWidth, kMinHeight);
+    PlaceWindow();
+    Timer& clip = form_->timer("ClipTimer");
+    clip.setEnabled(state_.settings.GetClip);
+    clip.setInterval(state_.settings.ClipRate);
+    ClearPanels();
+    state_.LastClipText = platform_.clipboard.readText().value_or(u"");
+    // Started by hand, the window is what the user expects to see; the tray icon stays too.
+    ShowMainWindow();
+    return true;
+}
+
+void Main::PlaceWindow() {
+    const Settings& s = state_.settings;
+    const RectTw stored{s.Left, s.Top, s.Width, s.Height};
+    form_->setBounds(EnsureOnScreen(stored, platform_.ui.monitors()));
+    form_->setWindowState(WindowState::Normal);
+}
+
+// ---- Panels ----
+
+void Main::ShowPanel() {
+    const PanelStore& p = state_.Panels;
+    const auto current = NumText(std::int64_t{p.current()});
+    const auto count = NumText(std::int64_t{p.count()});
+    Control& go = form_->control("cmdGo");
+    go.setText(current + u"/" + count);
+    content_->setText(p.currentText());
+    go.setToolTip(u"第" + current + u"项，共" + count + u"项");
+    if (form_->visible()) content_->setFocus();
+    const bool first = p.current() == 1, last = p.current() == p.count();
+    form_->control("cmdBack").setEnabled(!first);
+    form_->control("cmdFirst").setEnabled(!first);
+    form_->control("cmdLast").setEnabled(!last);
+    form_->control("cmdNext").setEnabled(!last);
+}
+
+void Main::Content_Change() {
+    state_.Panels.setText(state_.Panels.current(), content_->text());
+}
+
+void Main::PanelNew_Click() {
+    if (!state_.Panels.append()) {
+        platform_.ui.messageBox(form_.get(), u"已有99个面板，不能再加了！", kTitle,
+                                MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    ShowPanel();
+}
+
+void Main::PanelDel_Click() {
+    const int k = state_.Panels.current();
+    const auto answer = platform_.ui.messageBox(
+        form_.get(), u"您确定要删除第" + NumText(std::int64_t{k}) + u"个面板吗？", kTitle,
+        MsgIcon::Question, MsgButtons::YesNo);
+    if (answer == MsgResult::Yes) RemovePanel(k);
+}
+
+void Main::RemovePanel(int k) {
+    state_.Panels.remove(k);
+    ShowPanel();
+}
+
+void Main::ClearPanels() {
+    state_.Panels.clear();
+    ShowPanel();
+}
+
+void Main::EditAll_Click() { content_->select(0, content_->text().size()); }
+
+// ---- Paging ----
+
+void Main::cmdFirst_Click() {
+    state_.Panels.setCurrent(1);
+    ShowPanel();
+}
+
+void Main::cmdBack_Click() {
+    state_.Panels.setCurrent(state_.Panels.current() - 1);
+    ShowPanel();
+}
+
+void Main::cmdNext_Click() {
+    state_.Panels.setCurrent(state_.Panels.current() + 1);
+    ShowPanel();
+}
+
+void Main::cmdLast_Click() {
+    state_.Panels.setCurrent(state_.Panels.count());
+    ShowPanel();
+}
+
+void Main::cmdGo_Click() {}
+
+void Main::KeyPress(char16_t& key) {
+    if (key == 27) HideMainWindow();
+}
+
+// ---- Window life ----
+
+void Main::HideMainWindow() {
+    form_->setVisible(false);
+    form_->menu("TrayShow").setVisible(true);
+}
+
+void Main::ShowMainWindow() {
+    form_->setVisible(true);
+    form_->setFocus();
+    form_->menu("TrayShow").setVisible(false);
+}
+
+void Main::PanelExit_Click() { form_->unload(); }
+
+void Main::Form_QueryUnload(bool& cancel, UnloadMode mode) {
+    if (mode == UnloadMode::FormControlMenu) {
+        cancel = true;
+        HideMainWindow();
+    }
+}
+
+void Main::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
+    platform_.ui.quit();
+}
+
+void Main::Form_Resize() {
+    Form& f = *form_;
+    if (f.windowState() == WindowState::Minimized) {
+        HideMainWindow();
+        f.setWindowState(WindowState::Normal);
+        return;
+    }
+    RectTw outer = f.bounds();
+    if (outer.width < kMinWidth || outer.height < kMinHeight) {
+        outer.width = std::max(outer.width, kMinWidth);
+        outer.height = std::max(outer.height, kMinHeight);
+        f.setBounds(outer);
+        outer = f.bounds();
+    }
+    const double contentWidth = outer.width - kContentWidthLoss;
+    content_->setBounds({kContentMargin, kContentMargin, contentWidth,
+                         outer.height - kContentHeightLoss});
+    const double top = outer.height - kButtonTopLoss;
+    double left = (contentWidth - kButtonRowWidth) / 2 + kContentMargin;
+    const std::pair<const char*, double> row[] = {
+        {"cmdFirst", 0}, {"cmdBack", 480}, {"cmdGo", 480}, {"cmdNext", 720}, {"cmdLast", 480}};
+    for (const auto& [name, step] : row) {
+        left += step;
+        Control& button = f.control(name);
+        RectTw b = button.bounds();
+        button.setBounds({left, top, b.width, b.height});
+    }
+    if (f.windowState() == WindowState::Normal) {
+        Settings& s = state_.settings;
+        s.Left = static_cast<float>(outer.left);
+        s.Top = static_cast<float>(outer.top);
+        s.Width = static_cast<float>(outer.width);
+        s.Height = static_cast<float>(outer.height);
+    }
+}
+
+// ---- Conversion ----
+
+void Main::ToolB2G_Click() { content_->setText(TraditionalToSimplified(content_->text())); }
+
+void Main::ToolG2B_Click() { content_->setText(SimplifiedToTraditional(content_->text())); }
+
+}  // namespace pw

@@ -1,0 +1,77 @@
+#pragma once
+// Windows and their controls are described as data: the tables live with each window's
+// presenter and both the real forms layer and the test doubles build from them.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace pw {
+
+// Positions and sizes are in twips (1/1440 inch), like every layout figure of the program.
+struct RectTw {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const RectTw&) const = default;
+};
+
+enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab };
+
+enum ControlStyle : std::uint32_t {
+    StyleNone = 0,
+    StyleMultiline = 1u << 0,
+    StyleScrollBars = 1u << 1,  // both scroll bars
+    StyleDefault = 1u << 2,     // default push button (Enter)
+    StyleCancel = 1u << 3,      // cancel button (Esc)
+    StyleHidden = 1u << 4,      // never shown
+};
+
+struct ControlLayout {
+    ControlKind kind;
+    std::string_view name;
+    std::u16string_view caption;
+    RectTw rect;
+    int tabIndex;  // -1: takes no part in the tab order
+    std::uint32_t style = StyleNone;
+    std::string_view container = {};  // parent control, empty for the form itself
+};
+
+struct Shortcut {
+    std::uint16_t key = 0;  // Windows virtual-key code; 0 for none
+    bool ctrl = false;
+    bool shift = false;
+    bool operator==(const Shortcut&) const = default;
+};
+
+// A flat menu table: level 0 is a top-level menu, 1 an item, 2 an item of a submenu.
+// A caption of "-" is a separator.
+struct MenuLayout {
+    std::string_view name;
+    std::u16string_view caption;
+    int level;
+    Shortcut shortcut = {};
+    bool hiddenTop = false;  // a top-level menu that only serves as a pop-up
+};
+
+struct TimerLayout {
+    std::string_view name;
+    int interval;
+    bool enabled;
+};
+
+struct FormLayout {
+    std::string_view name;
+    std::u16string_view caption;
+    double clientWidth, clientHeight;  // designed client area, twips
+    bool sizable;
+    std::span<const ControlLayout> controls;
+    std::span<const MenuLayout> menus;
+    std::span<const TimerLayout> timers;
+};
+
+// Menu items are addressed by command identifiers derived from their place in the table,
+// so that anything sharing the table (the program, its test driver) agrees on them.
+constexpr int kFirstMenuCommand = 1000;
+int MenuCommandId(const FormLayout& form, std::string_view itemName);
+
+std::u16string ShortcutText(const Shortcut& shortcut);
+
+}  // namespace pw

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+#include "platform/Clipboard.h"
+#include "platform/InstanceLock.h"
+#include "platform/Registry.h"
+#include "platform/Ui.h"
+
+namespace pw {
+
+// Everything the program gets from the operating system, handed to the presenters.
+struct Platform {
+    Ui& ui;
+    Registry& registry;
+    Clipboard& clipboard;
+    InstanceLock& instance;
+    // The folder of the executable, without a trailing backslash except for a drive root.
+    std::u16string programFolder;
+};
+
+}  // namespace pw

@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pw {
+
+enum class RegRoot { CurrentUser, LocalMachine };
+enum class RegType { String, ExpandString, Number, Binary, Other };
+
+struct RegValue {
+    RegType type = RegType::String;
+    // For string types, the stored UTF-16 units exactly as stored, terminating NULs included.
+    std::u16string data;
+};
+
+// A store of named values under keys, in a per-user and a machine-wide scope.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // nullopt when the key or the value does not exist or cannot be read.
+    virtual std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
+                                          std::u16string_view name) const = 0;
+    // Creates the key and any missing parents; stores a plain string.
+    virtual bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
+                           std::u16string_view text) = 0;
+    virtual bool deleteValue(RegRoot root, std::u16string_view subkey,
+                             std::u16string_view name) = 0;
+};
+
+}  // namespace pw

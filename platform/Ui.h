@@ -1,0 +1,28 @@
+#pragma once
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace pw {
+
+enum class MsgIcon { None, Exclamation, Question };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgResult { Ok, Yes, No, Closed };
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    // Windows are created hidden.
+    virtual std::unique_ptr<Form> createForm(const FormLayout& layout) = 0;
+    // A modal message box; the first button is the default. Timers keep ticking meanwhile.
+    virtual MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
+                                 MsgIcon icon, MsgButtons buttons) = 0;
+    // Monitor rectangles in twips, the primary monitor first.
+    virtual std::vector<RectTw> monitors() const = 0;
+    // Ends the message loop once the current event is done.
+    virtual void quit() = 0;
+};
+
+}  // namespace pw

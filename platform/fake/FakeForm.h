@@ -1,0 +1,154 @@
+#pragma once
+// In-memory windows for the tests. They keep the contract of platform/Form.h and add the
+// user's side: typing, clicking, closing from the frame, minimising.
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/Form.h"
+
+namespace pw::fake {
+
+class FakeForm;
+
+class FakeControl : public Control {
+public:
+    FakeControl(FakeForm& form, const ControlLayout& layout);
+
+    std::u16string text() const override { return text_; }
+    void setText(std::u16string_view text) override;
+    std::u16string toolTip() const override { return toolTip_; }
+    void setToolTip(std::u16string_view tip) override { toolTip_ = tip; }
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool setFocus() override;
+    bool hasFocus() const override;
+    Selection selection() const override { return selection_; }
+    void select(std::size_t start, std::size_t length) override;
+    bool checked() const override { return checked_; }
+    void setChecked(bool checked) override { checked_ = checked; }
+    RectTw bounds() const override { return bounds_; }
+    void setBounds(const RectTw& rect) override { bounds_ = rect; }
+
+    // The user's side. Typing goes through KeyPress, replaces the selection and raises Change
+    // for every character; 8 is Backspace.
+    void type(std::u16string_view keys);
+    void click();
+    // Ctrl+V: the text replaces the selection with one Change, no KeyPress.
+    void paste(std::u16string_view text);
+
+    const ControlLayout& layout() const { return layout_; }
+    int changeCount() const { return changes_; }
+
+private:
+    void fireChange();
+
+    FakeForm& form_;
+    const ControlLayout layout_;
+    std::u16string text_;
+    std::u16string toolTip_;
+    bool enabled_ = true;
+    bool checked_ = false;
+    Selection selection_;
+    RectTw bounds_;
+    int changes_ = 0;
+};
+
+class FakeMenuItem : public MenuItem {
+public:
+    explicit FakeMenuItem(const MenuLayout& layout) : layout_(layout) {}
+    std::u16string caption() const override { return std::u16string(layout_.caption); }
+    bool checked() const override { return checked_; }
+    void setChecked(bool checked) override { checked_ = checked; }
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+
+    void click() {
+        if (Click) Click();
+    }
+    const MenuLayout& layout() const { return layout_; }
+
+private:
+    const MenuLayout layout_;
+    bool checked_ = false;
+    bool visible_ = true;
+};
+
+class FakeTimer : public Timer {
+public:
+    explicit FakeTimer(const TimerLayout& layout)
+        : enabled_(layout.enabled), interval_(layout.interval) {}
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override {
+        if (enabled) ++starts_;
+        enabled_ = enabled;
+    }
+    int interval() const override { return interval_; }
+    bool setInterval(int milliseconds) override;
+
+    // One period elapses: a tick arrives only while the timer runs.
+    void tick() {
+        if (enabled_ && Tick) Tick();
+    }
+    int starts() const { return starts_; }
+
+private:
+    bool enabled_;
+    int interval_;
+    int starts_ = 0;
+};
+
+class FakeForm : public Form {
+public:
+    explicit FakeForm(const FormLayout& layout);
+
+    FakeControl& control(std::string_view name) override;
+    FakeMenuItem& menu(std::string_view name) override;
+    FakeTimer& timer(std::string_view name) override;
+
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override;
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool setFocus() override;
+    WindowState windowState() const override { return state_; }
+    void setWindowState(WindowState state) override;
+    RectTw bounds() const override { return bounds_; }
+    void setBounds(const RectTw& rect) override;
+    void setMinimumSize(double width, double height) override;
+    void unload() override;
+    void popupMenu(std::string_view menuName) override { poppedUp_ = std::string(menuName); }
+
+    // The user's side.
+    void closeFromFrame();
+    void endSession();
+    void minimize() { setWindowState(WindowState::Minimized); }
+    void pressKey(char16_t key);  // to the focused control, or the window itself
+
+    bool destroyed() const { return destroyed_; }
+    bool active() const { return active_; }
+    FakeControl* focused() const { return focused_; }
+    const std::string& poppedUp() const { return poppedUp_; }
+    const FormLayout& layout() const { return layout_; }
+
+private:
+    friend class FakeControl;
+    void moveFocus(FakeControl* to);
+    void tryUnload(UnloadMode mode);
+
+    const FormLayout& layout_;
+    std::map<std::string, std::unique_ptr<FakeControl>, std::less<>> controls_;
+    std::map<std::string, std::unique_ptr<FakeMenuItem>, std::less<>> menus_;
+    std::map<std::string, std::unique_ptr<FakeTimer>, std::less<>> timers_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    bool active_ = false;
+    bool destroyed_ = false;
+    WindowState state_ = WindowState::Normal;
+    RectTw bounds_;
+    double minWidth_ = 0, minHeight_ = 0;
+    FakeControl* focused_ = nullptr;
+    std::string poppedUp_;
+};
+
+}  // namespace pw::fake

@@ -1,0 +1,87 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Clipboard.h"
+#include "platform/InstanceLock.h"
+#include "platform/Registry.h"
+#include "platform/Ui.h"
+#include "platform/fake/FakeForm.h"
+
+namespace pw::fake {
+
+struct ShownMessage {
+    std::u16string text, title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakeUi : public Ui {
+public:
+    std::unique_ptr<Form> createForm(const FormLayout& layout) override;
+    MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
+                         MsgIcon icon, MsgButtons buttons) override;
+    std::vector<RectTw> monitors() const override { return screens; }
+    void quit() override { quitRequested = true; }
+
+    // The last window created from the layout of that name.
+    FakeForm& form(std::string_view name) const;
+
+    // Answers for the coming message boxes; without one a box is closed with OK, or No.
+    std::deque<MsgResult> answers;
+    // Runs while a message box is open, before it is answered.
+    std::function<void(const ShownMessage&)> whileBoxOpen;
+    std::vector<ShownMessage> shown;
+    std::vector<RectTw> screens{{0, 0, 1024 * 15, 768 * 15}};
+    bool quitRequested = false;
+
+private:
+    std::map<std::string, FakeForm*, std::less<>> forms_;
+};
+
+class FakeRegistry : public Registry {
+public:
+    std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
+                                  std::u16string_view name) const override;
+    bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
+                   std::u16string_view text) override;
+    bool deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) override;
+
+    void set(RegRoot root, std::u16string_view subkey, std::u16string_view name, RegValue value);
+    // The plain text of a stored string value, as a reader would see it.
+    std::optional<std::u16string> text(RegRoot root, std::u16string_view subkey,
+                                       std::u16string_view name) const;
+    // Refuse writes under a root, like a user who may not write machine-wide values.
+    bool readOnlyMachine = false;
+    // Names in the order they were written.
+    std::vector<std::u16string> writes;
+
+private:
+    using Key = std::tuple<RegRoot, std::u16string, std::u16string>;
+    static Key MakeKey(RegRoot root, std::u16string_view subkey, std::u16string_view name);
+    std::map<Key, RegValue> values_;
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    std::optional<std::u16string> readText() override {
+        ++reads;
+        if (locked) return std::nullopt;
+        return text;
+    }
+    std::u16string text;
+    bool locked = false;
+    int reads = 0;
+};
+
+class FakeInstanceLock : public InstanceLock {
+public:
+    bool acquire() override { return !otherInstanceRunning; }
+    bool otherInstanceRunning = false;
+};
+
+}  // namespace pw::fake

@@ -1,0 +1,23 @@
+#include "settings/Registry.h"
+
+namespace pw {
+
+std::u16string ReadRegString(const Registry& registry, RegRoot root, std::u16string_view subkey,
+                             std::u16string_view name) {
+    auto value = registry.query(root, subkey, name);
+    if (!value || value->type != RegType::String) return {};
+    const std::u16string& data = value->data;
+    return data.substr(0, data.find(u'\0'));
+}
+
+void WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
+                    std::u16string_view name, std::u16string_view text) {
+    registry.setString(root, subkey, name, text);
+}
+
+void DeleteRegValue(Registry& registry, RegRoot root, std::u16string_view subkey,
+                    std::u16string_view name) {
+    registry.deleteValue(root, subkey, name);
+}
+
+}  // namespace pw

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace pw {
+
+inline constexpr std::u16string_view kSettingsKey = u"Software\\Velmora\\PenWick";
+
+struct WindowDefaults {
+    static constexpr float Left = 3255, Top = 2355, Width = 5325, Height = 4560;
+};
+
+// Fields carry the names of their registry values. Before loading everything is zero, false
+// or empty.
+struct Settings {
+    float Left = 0, Top = 0, Width = 0, Height = 0;  // the main window's normal placement, twips
+    bool QuickSave = false;
+    bool AddSave = false;
+    bool DelSaved = false;
+    bool GetClip = false;
+    std::int16_t ClipRate = 0;  // ms
+    std::int32_t Limit = 0;     // characters; 0 switches the threshold off
+    bool PlaySound = false;
+    std::u16string SoundFile;
+    bool ShowMain = false;
+    std::u16string InitDir;
+};
+
+struct ProgramVersion {
+    int major = 1, minor = 10, revision = 31;
+};
+
+// "1.10.0031": minor padded to two digits, revision to four.
+std::u16string VersionText(const ProgramVersion& version);
+
+// Each value stands alone: one that cannot be read keeps the field's previous value.
+void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& settings);
+void SaveSettings(Registry& registry, std::u16string_view programFolder, const Settings& settings,
+                  const ProgramVersion& version = {});
+
+std::u16string DefaultSoundFile(std::u16string_view programFolder);
+
+}  // namespace pw

@@ -1,0 +1,43 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Main.h"
+#include "platform/fake/FakeUi.h"
+
+namespace pw::testing {
+
+// A started program on the test doubles.
+class MainFixture : public ::testing::Test {
+public:
+    void Start() {
+        main = std::make_unique<Main>(state, platform);
+        ASSERT_TRUE(main->Form_Initialize());
+    }
+    fake::FakeForm& form() { return ui.form("Main"); }
+    fake::FakeControl& control(std::string_view name) { return form().control(name); }
+    fake::FakeControl& content() { return control("Content"); }
+    std::u16string position() { return control("cmdGo").text(); }
+    // Fills the list with panels "1".."n", ending on the last one.
+    void MakePanels(int n) {
+        content().paste(u"1");
+        for (int i = 2; i <= n; ++i) {
+            main->PanelNew_Click();
+            content().paste(std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
+        }
+    }
+    std::u16string Setting(std::u16string_view name) {
+        return registry.text(RegRoot::CurrentUser, kSettingsKey, name).value_or(u"<none>");
+    }
+
+    fake::FakeUi ui;
+    fake::FakeRegistry registry;
+    fake::FakeClipboard clipboard;
+    fake::FakeInstanceLock lock;
+    Platform platform{ui, registry, clipboard, lock, u"C:\\PenWick"};
+    AppState state;
+    std::unique_ptr<Main> main;
+};
+
+}  // namespace pw::testing

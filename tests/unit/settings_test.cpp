@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakeUi.h"
+#include "settings/NumberText.h"
+#include "settings/Registry.h"
+#include "settings/Settings.h"
+
+using namespace std::string_literals;
+namespace pw {
+namespace {
+
+using fake::FakeRegistry;
+
+constexpr std::u16string_view kFolder = u"C:\\程序\\PenWick";
+
+TEST(NumberText, WholeAndFractionalNumbersHaveNoBlankAndUseAPoint) {
+    EXPECT_EQ(NumText(std::int64_t{7}), u"7");
+    EXPECT_EQ(NumText(std::int64_t{-32768}), u"-32768");
+    EXPECT_EQ(NumText(3255.0f), u"3255");
+    EXPECT_EQ(NumText(12.5f), u"12.5");
+    EXPECT_EQ(NumText(-0.0f), u"0");
+    EXPECT_EQ(NumberValue(NumText(1234567.0f)), 1234567.0);
+}
+
+TEST(NumberText, NumberValueReadsTheLeadingNumberOnly) {
+    EXPECT_EQ(NumberValue(u""), 0);
+    EXPECT_EQ(NumberValue(u"abc"), 0);
+    EXPECT_EQ(NumberValue(u"  42abc"), 42);
+    EXPECT_EQ(NumberValue(u"-17.25"), -17.25);
+    EXPECT_EQ(NumberValue(u".5"), 0.5);
+    EXPECT_EQ(NumberValue(u"1e3"), 1000);
+    EXPECT_EQ(NumberValue(u"2e"), 2);   // an exponent without digits is not one
+    EXPECT_EQ(NumberValue(u"-"), 0);
+    EXPECT_EQ(NumberValue(u"１２"), 0);  // full-width digits are not digits here
+}
+
+TEST(NumberText, RoundingTakesHalvesToEvenAndRefusesOutOfRange) {
+    EXPECT_EQ(RoundToInt16(250.5), 250);
+    EXPECT_EQ(RoundToInt16(251.5), 252);
+    EXPECT_EQ(RoundToInt16(-2.5), -2);
+    EXPECT_EQ(RoundToInt16(32767.4), 32767);
+    EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);
+    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
+    EXPECT_EQ(RoundToInt16(-32769), std::nullopt);
+    EXPECT_EQ(RoundToInt32(2147483648.0), std::nullopt);
+    EXPECT_EQ(RoundToInt32(1e300 * 10), std::nullopt);
+}
+
+TEST(NumberText, BoolRuleIgnoresCaseButNothingElse) {
+    EXPECT_TRUE(BoolRule(u"TRUE", false));
+    EXPECT_TRUE(BoolRule(u"tRuE", false));
+    EXPECT_FALSE(BoolRule(u"False", true));
+    EXPECT_TRUE(BoolRule(u"yes", true));
+    EXPECT_FALSE(BoolRule(u"1", false));
+    EXPECT_FALSE(BoolRule(u" true", false));
+    EXPECT_TRUE(BoolRule(u"", true));
+}
+
+TEST(RegistryAccess, ReadsOnlyPlainStringsUpToTheFirstNul) {
+    FakeRegistry reg;
+    const std::u16string key = u"Software\\Test";
+    reg.set(RegRoot::CurrentUser, key, u"plain", {RegType::String, u"abc\0def"s});
+    reg.set(RegRoot::CurrentUser, key, u"unterminated", {RegType::String, u"xyz"});
+    reg.set(RegRoot::CurrentUser, key, u"number", {RegType::Number, u"\x0005"});
+    reg.set(RegRoot::CurrentUser, key, u"expand", {RegType::ExpandString, u"%TEMP%"});
+    EXPECT_EQ(ReadRegString(reg, RegRoot::CurrentUser, key, u"plain"), u"abc");
+    EXPECT_EQ(ReadRegString(reg, RegRoot::CurrentUser, key, u"unterminated"), u"xyz");
+    EXPECT_EQ(ReadRegString(reg, RegRoot::CurrentUser, key, u"number"), u"");
+    EXPECT_EQ(ReadRegString(reg, RegRoot::CurrentUser, key, u"expand"), u"");
+    EXPECT_EQ(ReadRegString(reg, RegRoot::CurrentUser, key, u"missing"), u"");
+    EXPECT_EQ(ReadRegString(reg, RegRoot::LocalMachine, key, u"plain"), u"");
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void Store(std::u16string_view name, std::u16string_view text) {
+        reg.setString(RegRoot::CurrentUser, kSettingsKey, name, text);
+    }
+    Settings Load() {
+        Settings s;
+        LoadSettings(reg, kFolder, s);
+        return s;
+    }
+    FakeRegistry reg;
+};
+
+TEST_F(SettingsTest, FirstStartGivesTheDefaults) {
+    const Settings s = Load();
+    EXPECT_EQ(s.Left, 3255);
+    EXPECT_EQ(s.Top, 2355);
+    EXPECT_EQ(s.Width, 5325);
+    EXPECT_EQ(s.Height, 4560);
+    EXPECT_TRUE(s.QuickSave);
+    EXPECT_TRUE(s.PlaySound);
+    EXPECT_TRUE(s.GetClip);
+    EXPECT_FALSE(s.AddSave);
+    EXPECT_FALSE(s.ShowMain);
+    EXPECT_FALSE(s.DelSaved);
+    EXPECT_EQ(s.ClipRate, 1000);
+    EXPECT_EQ(s.Limit, 0);
+    EXPECT_EQ(s.SoundFile, u"C:\\程序\\PenWick\\Add.wav");
+    EXPECT_EQ(s.InitDir, kFolder);
+}
+
+TEST_F(SettingsTest, PlacementZeroMeansMissingButNegativeStays) {
+    Store(u"Left", u"0");
+    Store(u"Top", u"-120");
+    Store(u"Width", u"abc");
+    Store(u"Height", u"6000.5");
+    const Settings s = Load();
+    EXPECT_EQ(s.Left, 3255);
+    EXPECT_EQ(s.Top, -120);
+    EXPECT_EQ(s.Width, 5325);
+    EXPECT_EQ(s.Height, 6000.5);
+}
+
+TEST_F(SettingsTest, ClipRateAndLimitFallBackWhenOutOfRange) {
+    struct Case {
+        std::u16string stored;
+        int rate;
+    } cases[] = {{u"0", 1000},      {u"abc", 1000}, {u"32768", 1000}, {u"-32769", 1000},
+                 {u"250.5", 250},   {u"251.5", 252}, {u"-40", -40},   {u"32767", 32767}};
+    for (const auto& c : cases) {
+        Store(u"ClipRate", c.stored);
+        EXPECT_EQ(Load().ClipRate, c.rate) << "stored text index " << (&c - cases);
+    }
+    Store(u"Limit", u"2147483648");
+    EXPECT_EQ(Load().Limit, 0);
+    Store(u"Limit", u"-2147483648");
+    EXPECT_EQ(Load().Limit, INT32_MIN);
+}
+
+TEST_F(SettingsTest, BadlyTypedValuesReadAsAbsent) {
+    reg.set(RegRoot::CurrentUser, kSettingsKey, u"GetClip", {RegType::Number, u"\0"s});
+    reg.set(RegRoot::CurrentUser, kSettingsKey, u"AddSave", {RegType::ExpandString, u"True"});
+    reg.set(RegRoot::CurrentUser, kSettingsKey, u"ClipRate", {RegType::Binary, u"\x10\x27"});
+    const Settings s = Load();
+    EXPECT_TRUE(s.GetClip);
+    EXPECT_FALSE(s.AddSave);
+    EXPECT_EQ(s.ClipRate, 1000);
+}
+
+TEST_F(SettingsTest, SaveWritesEveryValueInOrderAndRoundTrips) {
+    Settings s = Load();
+    s.Left = -300;
+    s.Width = 7000.5f;
+    s.ClipRate = -40;
+    s.Limit = 12;
+    s.GetClip = false;
+    s.SoundFile = u"D:\\声音\\叮咚.wav";
+    s.InitDir = u"D:\\笔记";
+    reg.writes.clear();
+    SaveSettings(reg, kFolder, s);
+    const std::vector<std::u16string> order = {
+        u"Left",    u"Top",     u"Width",    u"Height",   u"QuickSave", u"PlaySound",
+        u"ShowMain", u"SoundFile", u"AddSave", u"GetClip", u"ClipRate", u"Limit",
+        u"InitDir", u"DelSaved", u"Path",    u"Version"};
+    EXPECT_EQ(reg.writes, order);
+    EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"Width"), u"7000.5");
+    EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"GetClip"), u"False");
+    EXPECT_EQ(reg.text(RegRoot::LocalMachine, kSettingsKey, u"Path"), kFolder);
+    EXPECT_EQ(reg.text(RegRoot::LocalMachine, kSettingsKey, u"Version"), u"1.10.0031");
+
+    const Settings back = Load();
+    EXPECT_EQ(back.Left, -300);
+    EXPECT_EQ(back.Width, 7000.5f);
+    EXPECT_EQ(back.ClipRate, -40);
+    EXPECT_EQ(back.Limit, 12);
+    EXPECT_FALSE(back.GetClip);
+    EXPECT_EQ(back.SoundFile, s.SoundFile);
+    EXPECT_EQ(back.InitDir, s.InitDir);
+}
+
+TEST_F(SettingsTest, RefusedMachineWideWritesDoNotStopTheRest) {
+    reg.readOnlyMachine = true;
+    SaveSettings(reg, kFolder, Load());
+    EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"DelSaved"), u"False");
+    EXPECT_EQ(reg.text(RegRoot::LocalMachine, kSettingsKey, u"Version"), std::nullopt);
+}
+
+TEST(VersionText, PadsMinorAndRevision) {
+    EXPECT_EQ(VersionText({1, 10, 31}), u"1.10.0031");
+    EXPECT_EQ(VersionText({1, 5, 31}), u"1.05.0031");
+    EXPECT_EQ(VersionText({2, 0, 12345}), u"2.0.12345");
+}
+
+}  // namespace
+}  // namespace pw
