@@ -40,10 +40,11 @@ std::u16string DefaultSoundFile(std::u16string_view programFolder) {
 }
 
 std::u16string VersionText(const ProgramVersion& version) {
-    std::u16string text = NumText(std::int64_t{version.revision});
-    while (text.size() < 4) text.insert(0, u"0");
-    text = NumText(std::int64_t{version.minor}) + u"." + text;
-    while (text.size() < 7) text.insert(0, u"0");
+    auto padded = [](std::u16string text, std::size_t width) {
+        return text.size() < width ? std::u16string(width - text.size(), u'0') + text : text;
+    };
+    std::u16string text = padded(NumText(std::int64_t{version.revision}), 4);
+    text = padded(NumText(std::int64_t{version.minor}) + u"." + text, 7);
     return NumText(std::int64_t{version.major}) + u"." + text;
 }
 

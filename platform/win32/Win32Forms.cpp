@@ -1,0 +1,636 @@
+#include "platform/win32/Win32Forms.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/win32/Wide.h"
+
+namespace pw::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"PenWickForm";
+constexpr int kFirstControlId = 100;
+constexpr int kFontPoints = 9;
+
+UINT SystemDpi() { return GetDpiForSystem(); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- controls
+
+Win32Control::Win32Control(Win32Form& form, const ControlLayout& layout, HWND hwnd, int id)
+    : form_(form), layout_(layout), hwnd_(hwnd), id_(id), bounds_(layout.rect) {
+    SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (isEdit()) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no limit: panels can be huge
+}
+
+std::u16string Win32Control::text() const {
+    const int n = GetWindowTextLengthW(hwnd_);
+    if (n <= 0) return {};
+    std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
+    const int got = GetWindowTextW(hwnd_, buffer.data(), n + 1);
+    return U(buffer.data(), static_cast<std::size_t>(std::max(got, 0)));
+}
+
+void Win32Control::setText(std::u16string_view text) {
+    const std::u16string copy(text);
+    settingText_ = true;
+    SetWindowTextW(hwnd_, W(copy));
+    settingText_ = false;
+    // A multi-line edit box raises no change for a text set by the program; raise it here,
+    // once, for every kind of text box.
+    if (isEdit() && Change) Guarded(Change);
+}
+
+void Win32Control::setToolTip(std::u16string_view tip) {
+    toolTip_ = tip;
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = form_.hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.lpszText = const_cast<wchar_t*>(W(toolTip_));
+    if (!SendMessageW(form_.toolTips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti))) {
+        SendMessageW(form_.toolTips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    SendMessageW(form_.toolTips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+bool Win32Control::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void Win32Control::setEnabled(bool enabled) {
+    if (!enabled && GetFocus() == hwnd_) {
+        // A disabled control must not keep the keyboard focus; pass it on as a dialog would.
+        HWND next = GetNextDlgTabItem(form_.hwnd(), hwnd_, FALSE);
+        if (next && next != hwnd_) SetFocus(next);
+    }
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+bool Win32Control::setFocus() {
+    if (!IsWindowVisible(form_.hwnd()) || !IsWindowEnabled(form_.hwnd()) || !IsWindowEnabled(hwnd_))
+        return false;
+    SetFocus(hwnd_);
+    return GetFocus() == hwnd_;
+}
+
+bool Win32Control::hasFocus() const { return GetFocus() == hwnd_; }
+
+Selection Win32Control::selection() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end - start};
+}
+
+void Win32Control::select(std::size_t start, std::size_t length) {
+    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+}
+
+bool Win32Control::checked() const {
+    return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Control::setChecked(bool checked) {
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Control::setBounds(const RectTw& rect) {
+    bounds_ = rect;
+    applyDpi();
+}
+
+void Win32Control::applyDpi() {
+    const UINT dpi = form_.dpi();
+    MoveWindow(hwnd_, Px(bounds_.left, dpi), Px(bounds_.top, dpi), Px(bounds_.width, dpi),
+               Px(bounds_.height, dpi), TRUE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font()), TRUE);
+}
+
+void Win32Control::notify(WORD code) {
+    switch (code) {
+        case BN_CLICKED:
+            if (layout_.kind == ControlKind::Button || layout_.kind == ControlKind::CheckBox)
+                if (Click) Guarded(Click);
+            break;
+        case EN_CHANGE:
+            if (!settingText_ && Change) Guarded(Change);
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK Win32Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                            DWORD_PTR data) {
+    auto* self = reinterpret_cast<Win32Control*>(data);
+    switch (msg) {
+        case WM_CHAR:
+            if (self->KeyPress) {
+                char16_t key = static_cast<char16_t>(wp);
+                Guarded([&] { self->KeyPress(key); });
+                if (key == 0) return 0;
+                if (!IsWindow(hwnd)) return 0;
+                wp = key;
+            }
+            break;
+        case WM_SETFOCUS: {
+            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            if (self->GotFocus) Guarded(self->GotFocus);
+            return r;
+        }
+        case WM_KILLFOCUS: {
+            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            if (self->LostFocus) Guarded(self->LostFocus);
+            return r;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, SubclassProc, 1);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// ---------------------------------------------------------------- menus
+
+Win32MenuItem::Win32MenuItem(const MenuLayout& layout, HMENU parent, int id,
+                             std::vector<Win32MenuItem*> siblingsBefore, HMENU submenu)
+    : layout_(layout), parent_(parent), id_(id), before_(std::move(siblingsBefore)), submenu_(submenu) {
+    insert();
+}
+
+void Win32MenuItem::insert() {
+    UINT position = 0;
+    for (auto* item : before_) position += item->visible_ ? 1 : 0;
+    std::u16string text(layout_.caption);
+    const std::u16string shortcut = ShortcutText(layout_.shortcut);
+    if (!shortcut.empty()) text += u"\t" + shortcut;
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof mii;
+    if (layout_.caption == u"-") {
+        mii.fMask = MIIM_FTYPE | MIIM_ID;
+        mii.fType = MFT_SEPARATOR;
+    } else {
+        mii.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE | (submenu_ ? MIIM_SUBMENU : 0);
+        mii.dwTypeData = const_cast<wchar_t*>(W(text));
+        mii.fState = checked_ ? MFS_CHECKED : MFS_UNCHECKED;
+        mii.hSubMenu = submenu_;
+    }
+    mii.wID = static_cast<UINT>(id_);
+    InsertMenuItemW(parent_, position, TRUE, &mii);
+}
+
+void Win32MenuItem::setChecked(bool checked) {
+    checked_ = checked;
+    if (visible_) CheckMenuItem(parent_, static_cast<UINT>(id_), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32MenuItem::setVisible(bool visible) {
+    if (visible == visible_) return;
+    // Windows menus know no hidden items: take the item out and put it back in its place.
+    if (visible) {
+        visible_ = true;
+        insert();
+    } else {
+        visible_ = false;
+        if (submenu_) {
+            for (int i = GetMenuItemCount(parent_) - 1; i >= 0; --i)
+                if (GetSubMenu(parent_, i) == submenu_) RemoveMenu(parent_, static_cast<UINT>(i), MF_BYPOSITION);
+        } else {
+            RemoveMenu(parent_, static_cast<UINT>(id_), MF_BYCOMMAND);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- timers
+
+Win32Timer::Win32Timer(HWND hwnd, UINT_PTR id, const TimerLayout& layout)
+    : hwnd_(hwnd), id_(id), enabled_(layout.enabled), interval_(layout.interval) {
+    apply();
+}
+
+void Win32Timer::apply() {
+    if (enabled_)
+        SetTimer(hwnd_, id_, static_cast<UINT>(interval_), nullptr);
+    else
+        KillTimer(hwnd_, id_);
+}
+
+void Win32Timer::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    apply();
+}
+
+bool Win32Timer::setInterval(int milliseconds) {
+    if (milliseconds < 1) return false;
+    interval_ = milliseconds;
+    apply();
+    return true;
+}
+
+void Win32Timer::fire() {
+    // A tick that arrives while the previous one still waits (in a message box) is dropped.
+    if (!enabled_ || ticking_ || !Tick) return;
+    ticking_ = true;
+    Guarded(Tick);
+    ticking_ = false;
+}
+
+// ---------------------------------------------------------------- form
+
+void Win32Form::RegisterClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+}
+
+Win32Form* Win32Form::FromHwnd(HWND hwnd) {
+    wchar_t cls[32] = {};
+    if (!hwnd || !GetClassNameW(hwnd, cls, 32) || wcscmp(cls, kFormClass) != 0) return nullptr;
+    return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout) : layout_(layout) {
+    const DWORD style = layout.sizable ? WS_OVERLAPPEDWINDOW
+                                       : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    const std::u16string caption(layout.caption);
+    hwnd_ = CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
+                            style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr,
+                            nullptr, instance, this);
+    if (!hwnd_) throw std::runtime_error("CreateWindowExW failed");
+    dpi_ = GetDpiForWindow(hwnd_);
+    createFont();
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                            nullptr, instance, nullptr);
+    createMenus();
+    createControls();
+    UINT_PTR timerId = 1;
+    for (const auto& t : layout.timers)
+        timers_.emplace(std::string(t.name), std::make_unique<Win32Timer>(hwnd_, timerId++, t));
+
+    // The designed client area decides the first size.
+    RECT r{0, 0, Px(layout.clientWidth, dpi_), Px(layout.clientHeight, dpi_)};
+    AdjustWindowRectExForDpi(&r, style, GetMenu(hwnd_) != nullptr, 0, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Win32Form::~Win32Form() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    for (HMENU m : ownedMenus_) DestroyMenu(m);
+    if (accel_) DestroyAcceleratorTable(accel_);
+    if (font_) DeleteObject(font_);
+}
+
+void Win32Form::createFont() {
+    if (font_) DeleteObject(font_);
+    font_ = CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0, FW_NORMAL, FALSE,
+                        FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+}
+
+void Win32Form::createControls() {
+    std::vector<const ControlLayout*> order;
+    for (const auto& c : layout_.controls) order.push_back(&c);
+    // Windows tabs through controls in the order they were created.
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
+        const int ta = a->tabIndex < 0 ? 1 << 20 : a->tabIndex;
+        const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
+        return ta < tb;
+    });
+    for (const ControlLayout* c : order) {
+        const int id = kFirstControlId + static_cast<int>(c - layout_.controls.data());
+        const wchar_t* cls = L"STATIC";
+        DWORD style = WS_CHILD;
+        DWORD ex = 0;
+        switch (c->kind) {
+            case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+            case ControlKind::TextBox:
+                cls = L"EDIT";
+                ex = WS_EX_CLIENTEDGE;
+                style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_NOHIDESEL;
+                if (c->style & StyleMultiline) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+                if (c->style & StyleScrollBars) style |= WS_VSCROLL | WS_HSCROLL;
+                break;
+            case ControlKind::Button:
+                cls = L"BUTTON";
+                style |= WS_TABSTOP | ((c->style & StyleDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+                break;
+            case ControlKind::CheckBox: cls = L"BUTTON"; style |= WS_TABSTOP | BS_AUTOCHECKBOX; break;
+            case ControlKind::Frame: cls = L"BUTTON"; style |= BS_GROUPBOX; break;
+            case ControlKind::UpDown: cls = UPDOWN_CLASSW; style |= UDS_ARROWKEYS | UDS_SETBUDDYINT; break;
+            case ControlKind::Tab: cls = WC_TABCONTROLW; style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
+        }
+        if (!(c->style & StyleHidden)) style |= WS_VISIBLE;
+        const std::u16string caption(c->caption);
+        HWND h = CreateWindowExW(ex, cls, W(caption), style, 0, 0, 10, 10, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        auto control = std::make_unique<Win32Control>(*this, *c, h, id);
+        control->applyDpi();
+        controls_.emplace(std::string(c->name), std::move(control));
+    }
+}
+
+void Win32Form::createMenus() {
+    if (layout_.menus.empty()) return;
+    HMENU bar = CreateMenu();
+    std::vector<ACCEL> accels;
+    HMENU level[3] = {bar, nullptr, nullptr};
+    std::vector<Win32MenuItem*> siblings[3];
+    const auto& menus = layout_.menus;
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        const MenuLayout& m = menus[i];
+        const int id = kFirstMenuCommand + static_cast<int>(i);
+        const bool hasChildren = i + 1 < menus.size() && menus[i + 1].level > m.level;
+        HMENU sub = hasChildren ? CreatePopupMenu() : nullptr;
+        std::unique_ptr<Win32MenuItem> item;
+        if (m.level == 0 && m.hiddenTop) {
+            ownedMenus_.push_back(sub);  // a pop-up only, never on the bar
+            popups_[std::string(m.name)] = sub;
+            item = std::make_unique<Win32MenuItem>(m, CreatePopupMenu(), id, std::vector<Win32MenuItem*>{}, nullptr);
+        } else {
+            HMENU parent = level[m.level];
+            item = std::make_unique<Win32MenuItem>(m, parent, id, siblings[m.level], sub);
+            siblings[m.level].push_back(item.get());
+            if (m.level == 0) popups_[std::string(m.name)] = sub;
+        }
+        if (hasChildren && m.level < 2) {
+            level[m.level + 1] = sub;
+            siblings[m.level + 1].clear();
+        }
+        if (m.shortcut.key) {
+            BYTE flags = FVIRTKEY;
+            if (m.shortcut.ctrl) flags |= FCONTROL;
+            if (m.shortcut.shift) flags |= FSHIFT;
+            accels.push_back({flags, m.shortcut.key, static_cast<WORD>(id)});
+        }
+        menus_.emplace(std::string(m.name), std::move(item));
+    }
+    SetMenu(hwnd_, bar);
+    if (!accels.empty()) accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
+}
+
+template <typename Map>
+static auto& Find(Map& map, std::string_view name) {
+    auto it = map.find(name);
+    if (it == map.end()) throw std::out_of_range("no such element: " + std::string(name));
+    return *it->second;
+}
+
+Control& Win32Form::control(std::string_view name) { return Find(controls_, name); }
+MenuItem& Win32Form::menu(std::string_view name) { return Find(menus_, name); }
+Timer& Win32Form::timer(std::string_view name) { return Find(timers_, name); }
+
+bool Win32Form::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void Win32Form::setVisible(bool visible) {
+    if (!visible) {
+        ShowWindow(hwnd_, SW_HIDE);
+        return;
+    }
+    if (restoreOnShow_ || IsIconic(hwnd_)) {
+        restoreOnShow_ = false;
+        ShowWindow(hwnd_, SW_RESTORE);
+    } else {
+        ShowWindow(hwnd_, SW_SHOW);
+    }
+}
+
+bool Win32Form::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+void Win32Form::setEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+bool Win32Form::setFocus() {
+    if (!IsWindowVisible(hwnd_) || !IsWindowEnabled(hwnd_)) return false;
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
+    HWND focus = GetFocus();
+    if (!focus || GetAncestor(focus, GA_ROOT) != hwnd_) {
+        HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_))
+                          ? lastFocus_
+                          : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        SetFocus(target ? target : hwnd_);
+    }
+    return true;
+}
+
+WindowState Win32Form::windowState() const {
+    if (restoreOnShow_) return WindowState::Normal;
+    if (IsIconic(hwnd_)) return WindowState::Minimized;
+    if (IsZoomed(hwnd_)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Win32Form::setWindowState(WindowState state) {
+    const bool shown = IsWindowVisible(hwnd_) != FALSE;
+    switch (state) {
+        case WindowState::Normal:
+            if (IsIconic(hwnd_) || IsZoomed(hwnd_)) {
+                // A hidden window comes back in the normal state when it is next shown.
+                if (shown)
+                    ShowWindow(hwnd_, SW_RESTORE);
+                else
+                    restoreOnShow_ = true;
+            }
+            break;
+        case WindowState::Minimized: ShowWindow(hwnd_, SW_MINIMIZE); break;
+        case WindowState::Maximized: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+    }
+}
+
+RectTw Win32Form::bounds() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    const UINT dpi = SystemDpi();
+    return {Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi), Tw(r.bottom - r.top, dpi)};
+}
+
+void Win32Form::setBounds(const RectTw& rect) {
+    const UINT dpi = SystemDpi();
+    SetWindowPos(hwnd_, nullptr, Px(rect.left, dpi), Px(rect.top, dpi), Px(rect.width, dpi),
+                 Px(rect.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::setMinimumSize(double width, double height) {
+    minWidth_ = width;
+    minHeight_ = height;
+}
+
+void Win32Form::unload() { requestUnload(UnloadMode::FormCode); }
+
+void Win32Form::requestUnload(UnloadMode mode) {
+    if (unloading_) return;
+    bool cancel = false;
+    if (QueryUnload) Guarded([&] { QueryUnload(cancel, mode); });
+    if (cancel) return;
+    unloading_ = true;
+    if (Unload) Guarded(Unload);
+    ShowWindow(hwnd_, SW_HIDE);
+    for (auto& [name, t] : timers_) t->setEnabled(false);
+}
+
+void Win32Form::popupMenu(std::string_view menuName) {
+    auto it = popups_.find(menuName);
+    if (it == popups_.end() || !it->second) return;
+    POINT pt{};
+    GetCursorPos(&pt);
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenuEx(it->second, TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, hwnd_, nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+Win32Control* Win32Form::controlById(int id) {
+    for (auto& [name, c] : controls_)
+        if (c->id() == id) return c.get();
+    return nullptr;
+}
+
+Win32Control* Win32Form::findStyled(std::uint32_t style) {
+    for (auto& [name, c] : controls_)
+        if (c->layout().style & style) return c.get();
+    return nullptr;
+}
+
+bool Win32Form::preTranslate(MSG& msg) {
+    if (accel_ && TranslateAcceleratorW(hwnd_, accel_, &msg)) return true;
+    if (msg.message != WM_KEYDOWN) return false;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
+    if (msg.wParam == VK_TAB && !ctrl && !alt) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), back ? TRUE : FALSE);
+        if (next) SetFocus(next);
+        return true;
+    }
+    auto* focused = controlById(GetDlgCtrlID(GetFocus()));
+    const bool multiline = focused && (focused->layout().style & StyleMultiline);
+    if (msg.wParam == VK_RETURN && !multiline) {
+        if (auto* def = findStyled(StyleDefault)) {
+            if (def->enabled()) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(def->id(), BN_CLICKED), reinterpret_cast<LPARAM>(def->hwnd()));
+            return true;
+        }
+    }
+    if (msg.wParam == VK_ESCAPE) {
+        if (auto* cancel = findStyled(StyleCancel)) {
+            PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(cancel->id(), BN_CLICKED), reinterpret_cast<LPARAM>(cancel->hwnd()));
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT CALLBACK Win32Form::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        reinterpret_cast<Win32Form*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        result = self->handle(msg, wp, lp);
+        handled = true;
+    } catch (...) {
+    }
+    return handled ? result : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wp);
+            if (lp == 0 && id >= kFirstMenuCommand) {
+                const int index = id - kFirstMenuCommand;
+                if (index < static_cast<int>(layout_.menus.size())) {
+                    auto& item = menus_.at(std::string(layout_.menus[static_cast<std::size_t>(index)].name));
+                    if (item->Click) Guarded(item->Click);
+                }
+                return 0;
+            }
+            if (auto* c = controlById(id)) c->notify(HIWORD(wp));
+            return 0;
+        }
+        case WM_TIMER: {
+            UINT_PTR index = 1;
+            for (const auto& tl : layout_.timers) {
+                if (index++ == wp) {
+                    timers_.at(std::string(tl.name))->fire();
+                    break;
+                }
+            }
+            return 0;
+        }
+        case WM_CHAR:
+            if (KeyPress) {
+                char16_t key = static_cast<char16_t>(wp);
+                Guarded([&] { KeyPress(key); });
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) == SC_CLOSE) frameClose_ = true;
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+        case WM_CLOSE: {
+            const UnloadMode mode = frameClose_ ? UnloadMode::FormControlMenu : UnloadMode::AppTaskManager;
+            frameClose_ = false;
+            requestUnload(mode);
+            return 0;
+        }
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wp) requestUnload(UnloadMode::AppWindows);
+            return 0;
+        case WM_SIZE:
+            if (Resize) Guarded(Resize);
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
+            const UINT dpi = SystemDpi();
+            if (minWidth_ > 0) mmi->ptMinTrackSize.x = Px(minWidth_, dpi);
+            if (minHeight_ > 0) mmi->ptMinTrackSize.y = Px(minHeight_, dpi);
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND f = GetFocus();
+                if (f && GetParent(f) == hwnd_) lastFocus_ = f;
+            } else if (lastFocus_ && IsWindow(lastFocus_)) {
+                SetFocus(lastFocus_);
+                return 0;
+            }
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wp);
+            createFont();
+            auto* r = reinterpret_cast<RECT*>(lp);
+            SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            for (auto& [name, c] : controls_) c->applyDpi();
+            return 0;
+        }
+        case WM_DESTROY:
+            hwnd_ = nullptr;
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+}
+
+}  // namespace pw::win32

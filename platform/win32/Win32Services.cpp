@@ -1,0 +1,133 @@
+#include "platform/win32/Win32Services.h"
+
+#include "platform/win32/Wide.h"
+
+namespace pw::win32 {
+
+namespace {
+
+HKEY RootKey(RegRoot root) { return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+RegType TypeOf(DWORD type) {
+    switch (type) {
+        case REG_SZ: return RegType::String;
+        case REG_EXPAND_SZ: return RegType::ExpandString;
+        case REG_DWORD:
+        case REG_QWORD: return RegType::Number;
+        case REG_BINARY: return RegType::Binary;
+        default: return RegType::Other;
+    }
+}
+
+class Key {
+public:
+    Key(RegRoot root, std::u16string_view subkey, REGSAM access, bool create) {
+        const std::u16string path(subkey);
+        if (create)
+            ok_ = RegCreateKeyExW(RootKey(root), W(path), 0, nullptr, 0, access, nullptr, &key_, nullptr) == ERROR_SUCCESS;
+        else
+            ok_ = RegOpenKeyExW(RootKey(root), W(path), 0, access, &key_) == ERROR_SUCCESS;
+    }
+    ~Key() {
+        if (ok_) RegCloseKey(key_);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    explicit operator bool() const { return ok_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+    bool ok_ = false;
+};
+
+}  // namespace
+
+std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view subkey,
+                                             std::u16string_view name) const {
+    Key key(root, subkey, KEY_QUERY_VALUE, false);
+    if (!key) return std::nullopt;
+    const std::u16string valueName(name);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD type = 0, size = 0;
+        if (RegQueryValueExW(key.get(), W(valueName), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        RegValue value{TypeOf(type), {}};
+        if (value.type != RegType::String && value.type != RegType::ExpandString) return value;
+        std::u16string data((size + 1) / 2, u'\0');
+        DWORD got = static_cast<DWORD>(data.size() * 2);
+        const LSTATUS status = RegQueryValueExW(key.get(), W(valueName), nullptr, &type,
+                                                reinterpret_cast<BYTE*>(data.data()), &got);
+        if (status == ERROR_MORE_DATA) continue;  // the value grew between the two calls
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        data.resize((got + 1) / 2);
+        value.type = TypeOf(type);
+        value.data = std::move(data);
+        return value;
+    }
+    return std::nullopt;
+}
+
+bool Win32Registry::setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
+                              std::u16string_view text) {
+    Key key(root, subkey, KEY_SET_VALUE, true);
+    if (!key) return false;
+    const std::u16string valueName(name), data(text);
+    const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(char16_t));
+    return RegSetValueExW(key.get(), W(valueName), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) {
+    Key key(root, subkey, KEY_SET_VALUE, false);
+    if (!key) return false;
+    const std::u16string valueName(name);
+    return RegDeleteValueW(key.get(), W(valueName)) == ERROR_SUCCESS;
+}
+
+std::optional<std::u16string> Win32Clipboard::readText() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    std::u16string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+            // The terminating NUL ends the text, but never read past the block.
+            const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
+            std::size_t n = 0;
+            while (n < limit && p[n] != L'\0') ++n;
+            text = U(p, n);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+Win32InstanceLock::~Win32InstanceLock() {
+    if (mutex_) CloseHandle(mutex_);
+}
+
+bool Win32InstanceLock::acquire() {
+    mutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Velmora.PenWick.SingleInstance");
+    if (!mutex_) return true;  // without the lock, run rather than refuse to start
+    return GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+std::u16string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return {};
+    std::wstring folder = path.substr(0, slash);
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    return U(folder);
+}
+
+}  // namespace pw::win32

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Clipboard.h"
+#include "platform/InstanceLock.h"
+#include "platform/Registry.h"
+
+namespace pw::win32 {
+
+class Win32Registry : public Registry {
+public:
+    std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
+                                  std::u16string_view name) const override;
+    bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
+                   std::u16string_view text) override;
+    bool deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) override;
+};
+
+class Win32Clipboard : public Clipboard {
+public:
+    std::optional<std::u16string> readText() override;
+};
+
+class Win32InstanceLock : public InstanceLock {
+public:
+    ~Win32InstanceLock() override;
+    bool acquire() override;
+
+private:
+    HANDLE mutex_ = nullptr;
+};
+
+// The folder of the running executable: no trailing backslash except for a drive root.
+std::u16string ProgramFolder();
+
+}  // namespace pw::win32

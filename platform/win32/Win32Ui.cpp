@@ -1,0 +1,69 @@
+#include "platform/win32/Win32Ui.h"
+
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Forms.h"
+
+namespace pw::win32 {
+
+Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) { Win32Form::RegisterClass(instance); }
+
+std::unique_ptr<Form> Win32Ui::createForm(const FormLayout& layout) {
+    return std::make_unique<Win32Form>(instance_, layout);
+}
+
+MsgResult Win32Ui::messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
+                              MsgIcon icon, MsgButtons buttons) {
+    UINT flags = MB_SETFOREGROUND;
+    flags |= buttons == MsgButtons::YesNo ? (MB_YESNO | MB_DEFBUTTON1) : MB_OK;
+    if (icon == MsgIcon::Exclamation) flags |= MB_ICONEXCLAMATION;
+    if (icon == MsgIcon::Question) flags |= MB_ICONQUESTION;
+    HWND ownerHwnd = nullptr;
+    if (auto* form = dynamic_cast<Win32Form*>(owner)) ownerHwnd = form->hwnd();
+    const std::u16string t(text), c(title);
+    switch (MessageBoxW(ownerHwnd, W(t), W(c), flags)) {
+        case IDOK: return MsgResult::Ok;
+        case IDYES: return MsgResult::Yes;
+        case IDNO: return MsgResult::No;
+        default: return MsgResult::Closed;
+    }
+}
+
+namespace {
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* list = reinterpret_cast<std::vector<RectTw>*>(data);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (!GetMonitorInfoW(monitor, &mi)) return TRUE;
+    const UINT dpi = GetDpiForSystem();
+    const RECT& r = mi.rcMonitor;
+    RectTw rect{Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi), Tw(r.bottom - r.top, dpi)};
+    if (mi.dwFlags & MONITORINFOF_PRIMARY)
+        list->insert(list->begin(), rect);
+    else
+        list->push_back(rect);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<RectTw> Win32Ui::monitors() const {
+    std::vector<RectTw> list;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&list));
+    return list;
+}
+
+void Win32Ui::quit() { PostQuitMessage(0); }
+
+int Win32Ui::run() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (auto* form = Win32Form::FromHwnd(root); form && form->preTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace pw::win32
