@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up and runs every test: installs what is missing, builds both trees, runs the native
+# unit tests (with ASan and UBSan) and the end-to-end tests of the real PWick.exe under Wine.
+#   tools/test.sh [BUILD_ROOT]        (default: build/)
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="${1:-$root/build}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+"$root/tools/deps.sh"
+
+echo "== native tree: portable code, unit tests, sanitizers"
+cmake -S "$root" -B "$out/native" -DCMAKE_BUILD_TYPE=Debug -DPW_SANITIZE=ON >/dev/null
+cmake --build "$out/native" -j "$jobs"
+native_rc=0
+ctest --test-dir "$out/native" --output-on-failure -j "$jobs" | tee "$out/native-tests.log" || native_rc=$?
+
+echo "== cross tree: PWick.exe and the end-to-end driver"
+cmake -S "$root" -B "$out/cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$out/cross" -j "$jobs"
+
+echo "== end-to-end tests under Wine"
+e2e_rc=0
+"$root/tools/e2e.sh" "$out/cross" | tee "$out/e2e-tests.log" || e2e_rc=$?
+[ "${PIPESTATUS[0]:-0}" -eq 0 ] || e2e_rc=1
+
+# One closing line for both kinds of tests.
+unit_passed=$(sed -n 's/^.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*$/\2 \1/p' "$out/native-tests.log" | tail -n1)
+unit_total=${unit_passed% *}; unit_failed=${unit_passed#* }
+e2e_passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$out/e2e-tests.log" | tail -n1)
+e2e_failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*listed below.*/\1/p' "$out/e2e-tests.log" | tail -n1)
+passed=$(( ${unit_total:-0} - ${unit_failed:-0} + ${e2e_passed:-0} ))
+failed=$(( ${unit_failed:-0} + ${e2e_failed:-0} ))
+if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ]; then
+    [ "$failed" -gt 0 ] || failed=1
+fi
+echo "tests: $passed passed, $failed failed"
+[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ]
