@@ -21,7 +21,10 @@ constexpr double kButtonTopLoss = 1185, kButtonRowWidth = 2535;
 }  // namespace
 
 Main::Main(AppState& state, Platform& platform)
-    : state_(state), platform_(platform), form_(platform.ui.createForm(MainFormLayout())) {
+    : state_(state),
+      platform_(platform),
+      form_(platform.ui.createForm(MainFormLayout())),
+      tray_(*form_, platform.notifyIcon, state.settings, [this] { ShowMainWindow(); }) {
     content_ = &form_->control("Content");
     WireEvents();
 }
@@ -48,6 +51,13 @@ void Main::WireEvents() {
     on("TrayShow", &Main::ShowMainWindow, this);
     on("TrayAdd", &Main::PanelNew_Click, this);
     on("TrayQuit", &Main::PanelExit_Click, this);
+    on("TrayClip", &Main::TrayClip_Click, this);
+    on("EditOption", &Main::EditOption_Click, this);
+    on("TrayOption", &Main::EditOption_Click, this);
+    on("HelpAbout", &Main::HelpAbout_Click, this);
+    on("TrayAbout", &Main::HelpAbout_Click, this);
+    f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
+    f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 
     f.control("cmdFirst").Click = [this] { cmdFirst_Click(); };
     f.control("cmdBack").Click = [this] { cmdBack_Click(); };
@@ -80,7 +90,8 @@ bool Main::Form_Initialize() {
     clip.setEnabled(state_.settings.GetClip);
     clip.setInterval(state_.settings.ClipRate);
     ClearPanels();
-    state_.LastClipText = platform_.clipboard.readText().value_or(u"");
+    state_.LastClipText = CurrentClipText();
+    tray_.AddTrayIcon();
     // Started by hand, the window is what the user expects to see; the tray icon stays too.
     ShowMainWindow();
     return true;
@@ -115,13 +126,16 @@ void Main::Content_Change() {
     state_.Panels.setText(state_.Panels.current(), content_->text());
 }
 
-void Main::PanelNew_Click() {
+void Main::PanelNew_Click() { AddPanel(); }
+
+bool Main::AddPanel() {
     if (!state_.Panels.append()) {
         platform_.ui.messageBox(form_.get(), u"已有99个面板，不能再加了！", kTitle,
                                 MsgIcon::Exclamation, MsgButtons::Ok);
-        return;
+        return false;
     }
     ShowPanel();
+    return true;
 }
 
 void Main::PanelDel_Click() {
@@ -198,6 +212,7 @@ void Main::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
+    tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }
 
@@ -236,6 +251,10 @@ void Main::Form_Resize() {
         s.Height = static_cast<float>(outer.height);
     }
 }
+
+void Main::EditOption_Click() {}
+
+void Main::HelpAbout_Click() {}
 
 // ---- Conversion ----
 

@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "tray/Tray.h"
 
 namespace pw {
 
@@ -44,6 +45,16 @@ public:
     void Form_Unload();
     void Form_Resize();
 
+    // Clipboard capture and its alert
+    void ClipTimer_Timer();
+    void TrayClip_Click();
+    void AlertTimer_Timer();
+    Tray& tray() { return tray_; }
+
+    // Dialogs that open from the menus
+    void EditOption_Click();
+    void HelpAbout_Click();
+
     // Chinese conversion of the panel on show
     void ToolB2G_Click();
     void ToolG2B_Click();
@@ -52,12 +63,24 @@ private:
     void WireEvents();
     void KeyPress(char16_t& key);
     void PlaceWindow();
+    bool AddPanel();
+    void Capture(const std::u16string& text);
+    // The clipboard's text as the writers of LastClipText read it: empty when unreadable.
+    std::u16string CurrentClipText();
 
     AppState& state_;
     Platform& platform_;
     std::unique_ptr<Form> form_;
     Control* content_ = nullptr;
     bool unloaded_ = false;
+    Tray tray_;
+    // The capture alert's counters.
+    std::uint8_t AlertTicks = 0;
+    bool AlertPhase = false;
+    // The clipboard's sequence number when LastClipText was last read from it, so that an
+    // unchanged clipboard, however large its text, costs nothing to poll.
+    std::uint32_t clipSequence_ = 0;
+    bool clipSequenceKnown_ = false;
 };
 
 }  // namespace pw

@@ -1,15 +1,24 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace pw {
 
+struct ClipboardText {
+    std::u16string text;  // empty when the clipboard holds no text
+    // The program that put it there (a password manager) asked monitors to leave it alone.
+    bool confidential = false;
+};
+
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // The clipboard's Unicode text: empty when it holds no text, nullopt when it cannot be
-    // read now (another program holds it open).
-    virtual std::optional<std::u16string> readText() = 0;
+    // The clipboard's Unicode text; nullopt when it cannot be read now (another program
+    // holds it open).
+    virtual std::optional<ClipboardText> read() = 0;
+    // Changes whenever the clipboard's contents change; 0 where the system cannot tell.
+    virtual std::uint32_t sequenceNumber() const = 0;
 };
 
 }  // namespace pw

@@ -5,6 +5,7 @@
 // - Setting a text never cuts it: a text box holds a text of any length.
 // - Events fire on the user-interface thread, never from inside another event of the same
 //   control, except that a handler that changes its own control re-raises that control's event.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -65,6 +66,8 @@ public:
     virtual int interval() const = 0;
     // Intervals below 1 ms cannot be kept; they are refused and the old one stays.
     virtual bool setInterval(int milliseconds) = 0;
+    // A tick that falls due while the previous tick of the same timer is still running (it
+    // waits in a message box) is dropped: ticks never nest.
 
     std::function<void()> Tick;
 };
@@ -78,6 +81,10 @@ enum class UnloadMode {
     AppWindows,       // Windows is ending the session
     AppTaskManager,   // another program asked the window to close
 };
+
+// Sees every message of a window before the window handles it; the message then goes on to
+// the window unchanged.
+using MessageHook = std::function<void(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)>;
 
 class Form {
 public:
@@ -103,6 +110,9 @@ public:
     virtual void unload() = 0;
     // Pops up a top-level menu of the window at the mouse pointer; returns when it closes.
     virtual void popupMenu(std::string_view menuName) = 0;
+    // Puts a hook in front of the window's message handling, and takes it away again.
+    virtual void hookMessages(MessageHook hook) = 0;
+    virtual void unhookMessages() = 0;
 
     std::function<void(bool& cancel, UnloadMode mode)> QueryUnload;
     std::function<void()> Unload;

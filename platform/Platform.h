@@ -3,6 +3,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/InstanceLock.h"
+#include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
 
@@ -14,6 +15,8 @@ struct Platform {
     Registry& registry;
     Clipboard& clipboard;
     InstanceLock& instance;
+    NotifyIcon& notifyIcon;
+    Sound& sound;
     // The folder of the executable, without a trailing backslash except for a drive root.
     std::u16string programFolder;
 };

@@ -86,9 +86,12 @@ public:
     int interval() const override { return interval_; }
     bool setInterval(int milliseconds) override;
 
-    // One period elapses: a tick arrives only while the timer runs.
+    // One period elapses: a tick arrives only while the timer runs, and never inside another.
     void tick() {
-        if (enabled_ && Tick) Tick();
+        if (!enabled_ || !Tick || ticking_) return;
+        ticking_ = true;
+        Tick();
+        ticking_ = false;
     }
     int starts() const { return starts_; }
 
@@ -96,6 +99,7 @@ private:
     bool enabled_;
     int interval_;
     int starts_ = 0;
+    bool ticking_ = false;
 };
 
 class FakeForm : public Form {
@@ -118,6 +122,14 @@ public:
     void setMinimumSize(double width, double height) override;
     void unload() override;
     void popupMenu(std::string_view menuName) override { poppedUp_ = std::string(menuName); }
+    void hookMessages(MessageHook hook) override { hook_ = std::move(hook); }
+    void unhookMessages() override { hook_ = nullptr; }
+
+    // A message reaches the window, through the hook where one is installed.
+    void deliver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+        if (hook_) hook_(message, wParam, lParam);
+    }
+    bool hooked() const { return static_cast<bool>(hook_); }
 
     // The user's side.
     void closeFromFrame();
@@ -149,6 +161,7 @@ private:
     double minWidth_ = 0, minHeight_ = 0;
     FakeControl* focused_ = nullptr;
     std::string poppedUp_;
+    MessageHook hook_;
 };
 
 }  // namespace pw::fake

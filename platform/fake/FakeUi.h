@@ -8,6 +8,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/InstanceLock.h"
+#include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
 #include "platform/Ui.h"
 #include "platform/fake/FakeForm.h"
@@ -68,14 +69,54 @@ private:
 
 class FakeClipboard : public Clipboard {
 public:
-    std::optional<std::u16string> readText() override {
+    std::optional<ClipboardText> read() override {
         ++reads;
         if (locked) return std::nullopt;
-        return text;
+        return ClipboardText{text_, confidential_};
     }
-    std::u16string text;
+    std::uint32_t sequenceNumber() const override { return sequence_; }
+
+    // Another program copies: the contents change and so does the sequence number.
+    void copy(std::u16string text, bool confidential = false) {
+        text_ = std::move(text);
+        confidential_ = confidential;
+        ++sequence_;
+    }
+    const std::u16string& text() const { return text_; }
     bool locked = false;
     int reads = 0;
+
+private:
+    std::u16string text_;
+    bool confidential_ = false;
+    std::uint32_t sequence_ = 1;
+};
+
+class FakeNotifyIcon : public NotifyIcon {
+public:
+    bool notify(NotifyAction action, const TrayIconData& data) override {
+        calls.push_back({action, data});
+        if (action == NotifyAction::Add) shown = true;
+        if (action == NotifyAction::Delete) shown = false;
+        if (shown) current = data;
+        return true;
+    }
+    std::uint32_t taskbarCreatedMessage() const override { return kTaskbarCreated; }
+
+    static constexpr std::uint32_t kTaskbarCreated = 0xC123;
+    struct Call {
+        NotifyAction action;
+        TrayIconData data;
+    };
+    std::vector<Call> calls;
+    bool shown = false;
+    TrayIconData current;
+};
+
+class FakeSound : public Sound {
+public:
+    void playAsync(const std::u16string& path) override { played.push_back(path); }
+    std::vector<std::u16string> played;
 };
 
 class FakeInstanceLock : public InstanceLock {

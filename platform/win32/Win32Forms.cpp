@@ -495,6 +495,28 @@ void Win32Form::popupMenu(std::string_view menuName) {
     PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
+void Win32Form::hookMessages(MessageHook hook) {
+    unhookMessages();
+    hook_ = std::move(hook);
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
+}
+
+void Win32Form::unhookMessages() {
+    if (previousProc_ && hwnd_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    previousProc_ = nullptr;
+    hook_ = nullptr;
+}
+
+LRESULT CALLBACK Win32Form::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || !self->previousProc_) return DefWindowProcW(hwnd, msg, wp, lp);
+    const WNDPROC previous = self->previousProc_;
+    // The hook may unhook itself (the tray menu's Exit): run a copy.
+    if (MessageHook hook = self->hook_) Guarded([&] { hook(msg, wp, static_cast<std::intptr_t>(lp)); });
+    return CallWindowProcW(previous, hwnd, msg, wp, lp);
+}
+
 Win32Control* Win32Form::controlById(int id) {
     for (auto& [name, c] : controls_)
         if (c->id() == id) return c.get();

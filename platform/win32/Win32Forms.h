@@ -113,6 +113,8 @@ public:
     void setMinimumSize(double width, double height) override;
     void unload() override;
     void popupMenu(std::string_view menuName) override;
+    void hookMessages(MessageHook hook) override;
+    void unhookMessages() override;
 
     HWND hwnd() const { return hwnd_; }
     HFONT font() const { return font_; }
@@ -127,6 +129,7 @@ public:
 
 private:
     static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void createControls();
     void createMenus();
@@ -151,6 +154,8 @@ private:
     std::map<std::string, HMENU, std::less<>> popups_;
     std::map<std::string, std::unique_ptr<Win32Timer>, std::less<>> timers_;
     std::vector<HMENU> ownedMenus_;
+    MessageHook hook_;
+    WNDPROC previousProc_ = nullptr;
 };
 
 // Runs an event handler; nothing thrown may cross into Windows.

@@ -1,6 +1,13 @@
 #include "platform/win32/Win32Services.h"
 
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+
 #include "platform/win32/Wide.h"
+#include "platform/win32/Win32Forms.h"
 
 namespace pw::win32 {
 
@@ -85,22 +92,85 @@ bool Win32Registry::deleteValue(RegRoot root, std::u16string_view subkey, std::u
     return RegDeleteValueW(key.get(), W(valueName)) == ERROR_SUCCESS;
 }
 
-std::optional<std::u16string> Win32Clipboard::readText() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
+Win32Clipboard::Win32Clipboard()
+    // Password managers mark what they copy with these, asking monitors to look away.
+    : excludeFormat_(RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")),
+      historyFormat_(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")) {}
+
+std::uint32_t Win32Clipboard::sequenceNumber() const { return GetClipboardSequenceNumber(); }
+
+namespace {
+
+// The clipboard's text up to its terminating NUL, but never past the end of the block.
+std::u16string UnicodeText() {
     std::u16string text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-            // The terminating NUL ends the text, but never read past the block.
-            const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
-            std::size_t n = 0;
-            while (n < limit && p[n] != L'\0') ++n;
-            text = U(p, n);
-            GlobalUnlock(data);
-        }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (!data) return text;
+    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+        const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
+        std::size_t n = 0;
+        while (n < limit && p[n] != L'\0') ++n;
+        text = U(p, n);
+        GlobalUnlock(data);
     }
-    CloseClipboard();
     return text;
 }
+
+bool HoldsDwordZero(UINT format) {
+    if (!format || !IsClipboardFormatAvailable(format)) return false;
+    HANDLE data = GetClipboardData(format);
+    if (!data || GlobalSize(data) < sizeof(DWORD)) return false;
+    bool zero = false;
+    if (const auto* p = static_cast<const DWORD*>(GlobalLock(data))) {
+        zero = *p == 0;
+        GlobalUnlock(data);
+    }
+    return zero;
+}
+
+}  // namespace
+
+std::optional<ClipboardText> Win32Clipboard::read() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    ClipboardText clip;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) clip.text = UnicodeText();
+    clip.confidential = (excludeFormat_ && IsClipboardFormatAvailable(excludeFormat_)) ||
+                        HoldsDwordZero(historyFormat_);
+    CloseClipboard();
+    return clip;
+}
+
+Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance)
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    for (int i = 0; i < 3; ++i)
+        icons_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0));
+}
+
+Win32NotifyIcon::~Win32NotifyIcon() {
+    for (HICON icon : icons_)
+        if (icon) DestroyIcon(icon);
+}
+
+bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
+    auto* form = dynamic_cast<Win32Form*>(data.hWnd);
+    if (!form) return false;
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = form->hwnd();
+    nid.uID = data.uID;
+    nid.uFlags = data.uFlags;
+    nid.uCallbackMessage = data.uCallbackMessage;
+    nid.hIcon = icons_[static_cast<int>(data.hIcon)];
+    const std::size_t tipLength = std::min<std::size_t>(data.szTip.size(), std::size(nid.szTip) - 1);
+    std::copy_n(data.szTip.data(), tipLength, nid.szTip);
+    const DWORD message = action == NotifyAction::Add      ? NIM_ADD
+                          : action == NotifyAction::Modify ? NIM_MODIFY
+                                                           : NIM_DELETE;
+    return Shell_NotifyIconW(message, &nid) != FALSE;
+}
+
+void Win32Sound::playAsync(const std::u16string& path) { sndPlaySoundW(W(path), SND_ASYNC); }
 
 Win32InstanceLock::~Win32InstanceLock() {
     if (mutex_) CloseHandle(mutex_);

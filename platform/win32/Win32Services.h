@@ -5,6 +5,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/InstanceLock.h"
+#include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
 
 namespace pw::win32 {
@@ -20,7 +21,30 @@ public:
 
 class Win32Clipboard : public Clipboard {
 public:
-    std::optional<std::u16string> readText() override;
+    Win32Clipboard();
+    std::optional<ClipboardText> read() override;
+    std::uint32_t sequenceNumber() const override;
+
+private:
+    UINT excludeFormat_;
+    UINT historyFormat_;
+};
+
+class Win32NotifyIcon : public NotifyIcon {
+public:
+    explicit Win32NotifyIcon(HINSTANCE instance);
+    ~Win32NotifyIcon() override;
+    bool notify(NotifyAction action, const TrayIconData& data) override;
+    std::uint32_t taskbarCreatedMessage() const override { return taskbarCreated_; }
+
+private:
+    HICON icons_[3] = {};
+    UINT taskbarCreated_;
+};
+
+class Win32Sound : public Sound {
+public:
+    void playAsync(const std::u16string& path) override;
 };
 
 class Win32InstanceLock : public InstanceLock {

@@ -35,7 +35,9 @@ public:
     fake::FakeRegistry registry;
     fake::FakeClipboard clipboard;
     fake::FakeInstanceLock lock;
-    Platform platform{ui, registry, clipboard, lock, u"C:\\PenWick"};
+    fake::FakeNotifyIcon notifyIcon;
+    fake::FakeSound sound;
+    Platform platform{ui, registry, clipboard, lock, notifyIcon, sound, u"C:\\PenWick"};
     AppState state;
     std::unique_ptr<Main> main;
 };

@@ -71,7 +71,7 @@ TEST_F(Startup, AWindowOnTheSecondMonitorStaysThere) {
 }
 
 TEST_F(Startup, TextAlreadyOnTheClipboardIsRemembered) {
-    clipboard.text = u"早已复制";
+    clipboard.copy(u"早已复制");
     Start();
     EXPECT_EQ(state.LastClipText, u"早已复制");
     EXPECT_EQ(position(), u"1/1");
