@@ -73,7 +73,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 class ChineseConverterDifferential : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         t2s_ = std::make_unique<OpenCC>("t2s.json");
         s2t_ = std::make_unique<OpenCC>("s2t.json");

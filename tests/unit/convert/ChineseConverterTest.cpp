@@ -1,9 +1,9 @@
-#include "convert/ChineseConverter.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
+
+#include "convert/ChineseConverter.h"
 
 namespace pw {
 namespace {
@@ -20,10 +20,10 @@ std::string Show(std::u16string_view s) {
     return out;
 }
 
-#define EXPECT_U16_EQ(expected, actual)                                               \
-    do {                                                                              \
-        const std::u16string e_ = (expected);                                         \
-        const std::u16string a_ = (actual);                                           \
+#define EXPECT_U16_EQ(expected, actual)                                            \
+    do {                                                                           \
+        const std::u16string e_ = (expected);                                      \
+        const std::u16string a_ = (actual);                                        \
         EXPECT_EQ(e_, a_) << "expected " << Show(e_) << "\n  actual " << Show(a_); \
     } while (0)
 
@@ -132,8 +132,7 @@ TEST(ChineseConverterSurrogates, UnpairedSurrogatesPassThrough) {
     EXPECT_U16_EQ(u"頭\xDE00\xD83D發", SimplifiedToTraditional(u"头\xDE00\xD83D发"));
     EXPECT_U16_EQ(u"\xD83D\xD83D頭髮", SimplifiedToTraditional(u"\xD83D\xD83D头发"));
     EXPECT_U16_EQ(u"\xD83D\U0002A23C", SimplifiedToTraditional(u"\xD83D\U0003129C"));
-    EXPECT_U16_EQ(u"\xDE00\U0002A23C\xDE00",
-                  SimplifiedToTraditional(u"\xDE00\U0003129C\xDE00"));
+    EXPECT_U16_EQ(u"\xDE00\U0002A23C\xDE00", SimplifiedToTraditional(u"\xDE00\U0003129C\xDE00"));
     // A lone high surrogate of a dictionary character must not match it.
     const std::u16string pair = u"\U0003129C";
     const std::u16string highHalf = pair.substr(0, 1);

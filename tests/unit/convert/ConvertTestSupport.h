@@ -132,7 +132,8 @@ inline std::vector<std::string> ReadMoTranslations(const std::string& path) {
         const std::string_view text(data.data() + offset, length);
         if (idLength == 0) {
             std::string header(text);
-            for (char& c : header) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : header)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (header.find("charset=utf-8") == std::string::npos) {
                 throw std::runtime_error("catalogue not in UTF-8: " + path);
             }
@@ -213,7 +214,7 @@ inline Corpus LoadCorpus(const std::string& localeDir, const std::string& locale
 }
 
 class OpenCC {
-public:
+  public:
     explicit OpenCC(const char* config) : handle_(opencc_open(config)) {
         if (handle_ == reinterpret_cast<opencc_t>(-1)) {
             throw std::runtime_error(std::string("opencc_open(") + config + "): " + opencc_error());
@@ -225,13 +226,14 @@ public:
 
     std::string Convert(std::string_view utf8) const {
         char* converted = opencc_convert_utf8(handle_, utf8.data(), utf8.size());
-        if (converted == nullptr) throw std::runtime_error(std::string("opencc: ") + opencc_error());
+        if (converted == nullptr)
+            throw std::runtime_error(std::string("opencc: ") + opencc_error());
         std::string out(converted);
         opencc_convert_utf8_free(converted);
         return out;
     }
 
-private:
+  private:
     opencc_t handle_;
 };
 
