@@ -1,0 +1,157 @@
+// Clipboard capture and the tray, with a real clipboard and a real tray icon.
+#include "PenWickFixture.h"
+
+namespace e2e {
+namespace {
+
+class Capture : public PenWick {
+protected:
+    void SetUp() override {
+        PenWick::SetUp();
+        StoreSetting(L"ClipRate", L"100");
+        StoreSetting(L"PlaySound", L"False");
+    }
+    // Long enough for several ticks of the 100 ms timer.
+    static void SeveralTicks() { Sleep(800); }
+};
+
+TEST_F(Capture, WhileHiddenTheFirstCaptureFillsPanelOneAndTheNextAppends) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"第一次复制"));
+    EXPECT_TRUE(WaitContent(L"第一次复制"));
+    EXPECT_EQ(Position(), L"1/1");
+    ASSERT_TRUE(setClipboardText(L"second copy"));
+    EXPECT_TRUE(WaitPosition(L"2/2"));
+    EXPECT_TRUE(WaitContent(L"second copy"));
+    EXPECT_FALSE(isVisible(main));
+}
+
+TEST_F(Capture, NothingIsCapturedWhileTheWindowIsVisible) {
+    Launch();
+    ASSERT_TRUE(setClipboardText(L"seen on screen"));
+    SeveralTicks();
+    Hide();
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"");
+    EXPECT_EQ(Position(), L"1/1");
+}
+
+TEST_F(Capture, TextOnTheClipboardAtStartIsNotCaptured) {
+    ASSERT_TRUE(setClipboardText(L"before start"));
+    Launch();
+    Hide();
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"");
+    ASSERT_TRUE(setClipboardText(L"after start"));
+    EXPECT_TRUE(WaitContent(L"after start"));
+}
+
+TEST_F(Capture, TheSameTextTwiceIsCapturedOnce) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"twice"));
+    ASSERT_TRUE(WaitContent(L"twice"));
+    ASSERT_TRUE(setClipboardText(L"twice"));
+    SeveralTicks();
+    EXPECT_EQ(Position(), L"1/1");
+}
+
+TEST_F(Capture, LimitTenCountsChineseCharactersAsOne) {
+    StoreSetting(L"Limit", L"10");
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"一二三四五六七八九十"));
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"");
+    ASSERT_TRUE(setClipboardText(L"一二三四五六七八九十A"));
+    EXPECT_TRUE(WaitContent(L"一二三四五六七八九十A"));
+}
+
+TEST_F(Capture, ShowMainBringsTheWindowUp) {
+    StoreSetting(L"ShowMain", L"True");
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"look at me"));
+    ASSERT_TRUE(poll([&] { return isVisible(main); }));
+    EXPECT_EQ(windowText(content), L"look at me");
+}
+
+TEST_F(Capture, ALockedClipboardOnlyDelaysTheCapture) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"held for a while"));
+    {
+        ClipboardLock lock(5s);
+        ASSERT_TRUE(lock.held());
+        SeveralTicks();
+        EXPECT_EQ(windowText(content), L"");
+    }
+    EXPECT_TRUE(WaitContent(L"held for a while"));
+}
+
+TEST_F(Capture, TrayClipSwitchesWatchingAndSavesIt) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(sendCommand(main, MenuCommand(u"Tray", u"监视剪贴版(&C)")));
+    EXPECT_EQ(Setting(L"GetClip"), L"False");
+    ASSERT_TRUE(setClipboardText(L"not watched"));
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"");
+    ASSERT_TRUE(sendCommand(main, MenuCommand(u"Tray", u"监视剪贴版(&C)")));
+    EXPECT_EQ(Setting(L"GetClip"), L"True");
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"") << "text already on the clipboard was captured";
+    ASSERT_TRUE(setClipboardText(L"watched again"));
+    EXPECT_TRUE(WaitContent(L"watched again"));
+}
+
+TEST_F(Capture, TrayDoubleClickShowsTheWindow) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(post(main, 1066, 61860, WM_LBUTTONUP));
+    SeveralTicks();
+    EXPECT_FALSE(isVisible(main));
+    ASSERT_TRUE(post(main, 1066, 61860, WM_LBUTTONDBLCLK));
+    EXPECT_TRUE(poll([&] { return isVisible(main); }));
+}
+
+TEST_F(Capture, TheTrayMenuPopsUpOnTheRightButton) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(post(main, 1066, 61860, WM_RBUTTONDOWN));
+    HWND menu = waitFor([&] { return FindWindowW(L"#32768", nullptr); });
+    ASSERT_TRUE(menu) << "no pop-up menu";
+    EXPECT_TRUE(isVisible(menu));
+    // Esc closes it without choosing anything.
+    keybd_event(VK_ESCAPE, 0, 0, 0);
+    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+    ASSERT_TRUE(poll([&] { return !IsWindowVisible(menu); }));
+    EXPECT_FALSE(isVisible(main));
+    EXPECT_TRUE(program.running());
+}
+
+TEST_F(Capture, WithNinetyNinePanelsTheWarningComesOnce) {
+    Launch();
+    for (int i = 1; i < 99; ++i) Command(u"面板(&P)", u"添加(&A)");
+    ASSERT_TRUE(WaitPosition(L"99/99"));
+    ASSERT_TRUE(typeText(content, L"last"));
+    Hide();
+    ASSERT_TRUE(setClipboardText(L"one too many"));
+    HWND box = program.waitForDialog();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(messageText(box), L"已有99个面板，不能再加了！");
+    SeveralTicks();  // ticks keep coming while the warning waits
+    int boxes = 0;
+    for (HWND w : program.windows())
+        if (className(w) == L"#32770" && isVisible(w)) ++boxes;
+    EXPECT_EQ(boxes, 1);
+    ASSERT_TRUE(answer(box, IDOK));
+    SeveralTicks();
+    EXPECT_FALSE(program.waitForDialog(kBoxCaption, 300ms)) << "a second warning for the same text";
+    EXPECT_EQ(windowText(content), L"last");
+    EXPECT_EQ(Position(), L"99/99");
+}
+
+}  // namespace
+}  // namespace e2e
