@@ -80,9 +80,8 @@ TEST_F(Capture, ShowMainBringsTheWindowUp) {
 TEST_F(Capture, ALockedClipboardOnlyDelaysTheCapture) {
     Launch();
     Hide();
-    ASSERT_TRUE(setClipboardText(L"held for a while"));
     {
-        ClipboardLock lock(5s);
+        ClipboardLock lock(5s, L"held for a while");
         ASSERT_TRUE(lock.held());
         SeveralTicks();
         EXPECT_EQ(windowText(content), L"");

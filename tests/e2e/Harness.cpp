@@ -492,20 +492,28 @@ bool answer(HWND dialog, int buttonId, Millis timeout) {
 
 // ---- clipboard --------------------------------------------------------------
 
+namespace {
+
+// Replaces the contents of the clipboard, which the caller holds open.
+bool putText(std::wstring_view text) {
+    if (!EmptyClipboard()) return false;
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) return false;
+    auto* p = static_cast<wchar_t*>(GlobalLock(memory));
+    std::copy(text.begin(), text.end(), p);
+    p[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory)) return true;
+    GlobalFree(memory);
+    return false;
+}
+
+}  // namespace
+
 bool setClipboardText(std::wstring_view text) {
     if (!openClipboard(clipboardOwner())) return false;
-    bool ok = false;
-    if (EmptyClipboard()) {
-        const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-            auto* p = static_cast<wchar_t*>(GlobalLock(memory));
-            std::copy(text.begin(), text.end(), p);
-            p[text.size()] = L'\0';
-            GlobalUnlock(memory);
-            ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-            if (!ok) GlobalFree(memory);
-        }
-    }
+    const bool ok = putText(text);
     CloseClipboard();
     return ok;
 }
@@ -535,16 +543,17 @@ std::optional<std::wstring> clipboardText() {
 
 bool clipboardHasText() { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
 
-ClipboardLock::ClipboardLock(Millis duration) {
+ClipboardLock::ClipboardLock(Millis duration, std::optional<std::wstring> text) {
     stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, duration, ready] {
+    thread_ = std::thread([this, duration, ready, text = std::move(text)] {
         // Opened with a window of its own: an open with no window would be let in
         // by Wine while we hold it. Opened and closed on this thread, which pumps
         // messages meanwhile so that nothing sent to the window waits on us.
         HWND window = CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
         held_ = window && openClipboard(window);
+        if (held_ && text) held_ = putText(*text);
         SetEvent(ready);
         if (held_) {
             const auto deadline = std::chrono::steady_clock::now() + duration;

@@ -187,7 +187,9 @@ bool clipboardHasText();
 // locked, until the object dies or the duration runs out.
 class ClipboardLock {
   public:
-    explicit ClipboardLock(Millis duration = 60s);
+    // With a text, the lock puts it on the clipboard first, so that no one can read it
+    // before the lock is released.
+    explicit ClipboardLock(Millis duration = 60s, std::optional<std::wstring> text = std::nullopt);
     ~ClipboardLock();
     ClipboardLock(const ClipboardLock&) = delete;
     ClipboardLock& operator=(const ClipboardLock&) = delete;
