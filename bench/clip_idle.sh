@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# What PWick.exe costs while idling with a large, unchanged text on the clipboard, against an
+# empty clipboard: the timer checks the sequence number and should not read the text again.
+#   bench/clip_idle.sh CROSS_BUILD_DIR [seconds]
+# CROSS_BUILD_DIR holds PWick.exe and ClipFill.exe. Three runs one after the other in one
+# throwaway prefix, each measuring PWick's CPU time (user + system) over the same window
+# (default 30 s) once its window is up: an emptied clipboard, PW_BENCH_MB (default 20) MB of
+# unchanged text, and the same text set again every second, which forces real reads and shows
+# what they cost. Wine's GetProcessTimes gives zeros for another process, so the figures come
+# from /proc/<pid>/stat of PWick's Unix process.
+# Prints PASS or FAIL for unchanged / empty against PW_BENCH_LIMIT (default 1.2); it is a
+# benchmark, not a test.
+set -euo pipefail
+
+if [ $# -lt 1 ] || [ ! -d "$1" ]; then
+    echo "usage: $0 CROSS_BUILD_DIR [seconds]" >&2
+    exit 2
+fi
+build="$(cd "$1" && pwd)"
+seconds="${2:-30}"
+megabytes="${PW_BENCH_MB:-20}"
+settle="${PW_BENCH_SETTLE:-3}"
+limit="${PW_BENCH_LIMIT:-1.2}"
+for exe in PWick.exe ClipFill.exe; do
+    if [ ! -f "$build/$exe" ]; then
+        echo "no $build/$exe: build the cross tree first" >&2
+        exit 2
+    fi
+done
+case "$seconds" in '' | *[!0-9]* | 0)
+    echo "seconds must be a whole number above 0" >&2
+    exit 2
+    ;;
+esac
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=tools/wineenv.sh
+. "$root/tools/wineenv.sh"
+trap pw_wine_down EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+hz="$(getconf CLK_TCK)"
+
+log() { echo "[clip-idle] $*" >&2; }
+die() {
+    log "$*"
+    exit 1
+}
+
+# The Unix pid of the process called $1 in our prefix; other prefixes may run the same program.
+prefix_pid() {
+    local p found=
+    for p in /proc/[0-9]*; do
+        [ "$(cat "$p/comm" 2>/dev/null)" = "$1" ] || continue
+        grep -qzxF -- "WINEPREFIX=$WINEPREFIX" "$p/environ" 2>/dev/null || continue
+        [ -z "$found" ] || die "more than one $1 in $WINEPREFIX"
+        found="${p#/proc/}"
+    done
+    [ -n "$found" ] && echo "$found"
+}
+
+# "utime+stime starttime" in clock ticks, from fields 14, 15 and 22 of /proc/<pid>/stat.
+# The command name (field 2) may hold spaces, so the fields are counted after its ')'.
+proc_times() {
+    local stat
+    stat="$(cat "/proc/$1/stat" 2>/dev/null)" || return 1
+    stat="${stat##*) }"
+    # shellcheck disable=SC2086  # split into fields on purpose
+    set -- $stat
+    echo "$((${12} + ${13})) ${20}"
+}
+
+wait_for() {
+    local what="$1" within="$2" _
+    shift 2
+    for _ in $(seq 1 $((within * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    die "no $what after ${within}s"
+}
+
+window_up() { xdotool search --name '^PenWick ' >/dev/null 2>&1; }
+
+# run LABEL CLIPFILL-ARGUMENTS...: sets run_ticks and run_server_ticks, in clock ticks.
+run() {
+    local label="$1" filllog="$PW_WORK/clipfill-$1.log" fill_job pw_job pid ws t0 t1 w0 w1 start0 start1
+    shift
+    wine reg add 'HKCU\Software\Velmora\PenWick' /v ClipRate /t REG_SZ /d 100 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Velmora\PenWick' /v GetClip /t REG_SZ /d True /f >/dev/null 2>&1
+
+    # The clipboard is filled before PWick starts: its start-up read takes the text, and every
+    # tick after that sees the same sequence number.
+    (cd "$build" && exec wine ./ClipFill.exe "$@" --seconds $((seconds + 300)) </dev/null >"$filllog" 2>&1) &
+    fill_job=$!
+    wait_for "clipboard from ClipFill ($label)" 120 grep -q '^ready' "$filllog"
+    log "$label: $(grep '^ready' "$filllog" | tr -d '\r')"
+
+    (cd "$build" && exec wine ./PWick.exe </dev/null >"$PW_WORK/pwick-$label.log" 2>&1) &
+    pw_job=$!
+    wait_for "PWick.exe process in $WINEPREFIX" 60 prefix_pid PWick.exe >/dev/null
+    pid="$(prefix_pid PWick.exe)" || die "PWick.exe in $WINEPREFIX went away"
+    wait_for "PenWick window" 60 window_up
+    sleep "$settle"
+
+    ws="$(prefix_pid wineserver64 || prefix_pid wineserver || true)"
+    read -r t0 start0 < <(proc_times "$pid") || die "PWick.exe ($pid) ended before the window"
+    w0="$( { [ -n "$ws" ] && proc_times "$ws"; } | cut -d' ' -f1)"
+    sleep "$seconds"
+    read -r t1 start1 < <(proc_times "$pid") || die "PWick.exe ($pid) ended during the window"
+    [ "$start0" = "$start1" ] || die "pid $pid is no longer PWick.exe"
+    w1="$( { [ -n "$ws" ] && proc_times "$ws"; } | cut -d' ' -f1)"
+
+    (cd "$build" && wine ./ClipFill.exe --stop </dev/null >/dev/null 2>&1) || log "$label: ClipFill had already ended"
+    wait "$fill_job" || log "$label: ClipFill exit code $?"
+    grep '^stopped' "$filllog" | tr -d '\r' | sed "s/^/[clip-idle] $label: ClipFill /" >&2 || true
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 15 wineserver -w >/dev/null 2>&1 || true
+    wait "$pw_job" 2>/dev/null || true
+    # One server for the next run too, as pw_wine_up left it.
+    wineserver -p
+    run_ticks=$((t1 - t0))
+    run_server_ticks=$((${w1:-0} - ${w0:-0}))
+}
+
+log "PWick.exe and ClipFill.exe from $build; ${seconds}s each, ${settle}s after the window appears"
+pw_wine_up
+run empty --empty
+empty=$run_ticks empty_ws=$run_server_ticks
+run unchanged "$megabytes"
+still=$run_ticks still_ws=$run_server_ticks
+run churning "$megabytes" --churn
+churn=$run_ticks churn_ws=$run_server_ticks
+
+awk -v hz="$hz" -v s="$seconds" -v mb="$megabytes" -v limit="$limit" \
+    -v e="$empty" -v u="$still" -v c="$churn" -v ew="$empty_ws" -v uw="$still_ws" -v cw="$churn_ws" '
+    function sec(t) { return t / hz }
+    # Below one clock tick the empty run is counted as one, so the ratio stays finite.
+    function ratio(t) { return t / (e > 0 ? e : 1) }
+    BEGIN {
+        printf "PWick.exe CPU time (user + system) over %d s, ClipRate 100 ms, clock tick %.3f s\n", s, 1 / hz
+        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", "empty clipboard", sec(e), sec(ew)
+        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", mb " MB text, unchanged", sec(u), sec(uw)
+        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", mb " MB text, set again every second", sec(c), sec(cw)
+        printf "unchanged / empty: %.2f   churning / empty: %.2f\n", ratio(u), ratio(c)
+        verdict = ratio(u) <= limit ? "PASS" : "FAIL"
+        printf "%s: unchanged / empty %.2f against a limit of %s\n", verdict, ratio(u), limit
+    }'
