@@ -122,9 +122,7 @@ void Main::ShowPanel() {
     form_->control("cmdNext").setEnabled(!last);
 }
 
-void Main::Content_Change() {
-    state_.Panels.setText(state_.Panels.current(), content_->text());
-}
+void Main::Content_Change() { state_.Panels.setText(state_.Panels.current(), content_->text()); }
 
 void Main::PanelNew_Click() { AddPanel(); }
 
@@ -231,8 +229,8 @@ void Main::Form_Resize() {
         outer = f.bounds();
     }
     const double contentWidth = outer.width - kContentWidthLoss;
-    content_->setBounds({kContentMargin, kContentMargin, contentWidth,
-                         outer.height - kContentHeightLoss});
+    content_->setBounds(
+        {kContentMargin, kContentMargin, contentWidth, outer.height - kContentHeightLoss});
     const double top = outer.height - kButtonTopLoss;
     double left = (contentWidth - kButtonRowWidth) / 2 + kContentMargin;
     const std::pair<const char*, double> row[] = {

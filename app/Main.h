@@ -10,7 +10,7 @@ namespace pw {
 
 // The main window: the panel on show, paging, the menus, start-up and shutdown.
 class Main {
-public:
+  public:
     Main(AppState& state, Platform& platform);
     ~Main();
     Main(const Main&) = delete;
@@ -59,7 +59,7 @@ public:
     void ToolB2G_Click();
     void ToolG2B_Click();
 
-private:
+  private:
     void WireEvents();
     void KeyPress(char16_t& key);
     void PlaceWindow();

@@ -11,7 +11,11 @@ constexpr Shortcut Key(std::uint16_t key) { return {key, false, false}; }
 
 constexpr ControlLayout kControls[] = {
     {ControlKind::Button, "cmdGo", u"1/1", {2280, 3360, 615, 375}, 1},
-    {ControlKind::TextBox, "Content", u"", {120, 120, 4935, 3015}, 0,
+    {ControlKind::TextBox,
+     "Content",
+     u"",
+     {120, 120, 4935, 3015},
+     0,
      StyleMultiline | StyleScrollBars},
     {ControlKind::Button, "cmdFirst", u"|<", {1320, 3360, 375, 375}, 4},
     {ControlKind::Button, "cmdLast", u">|", {3480, 3360, 375, 375}, 5},

@@ -24,8 +24,8 @@ void Main::ClipTimer_Timer() {
 
     const std::u16string& text = clip->text;
     const Settings& s = state_.settings;
-    const bool seen = form_->visible() || clip->confidential || text.empty() ||
-                      text == state_.LastClipText;
+    const bool seen =
+        form_->visible() || clip->confidential || text.empty() || text == state_.LastClipText;
     const bool tooShort = s.Limit != 0 && static_cast<std::int64_t>(text.size()) <= s.Limit;
     if (!seen && !tooShort && !state_.Panels.holds(text)) Capture(text);
     state_.LastClipText = text;

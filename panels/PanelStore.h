@@ -7,7 +7,7 @@
 namespace pw {
 
 class PanelStore {
-public:
+  public:
     static constexpr int kMaxPanels = 99;
 
     PanelStore();
@@ -31,7 +31,7 @@ public:
     void clear();
     bool holds(const std::u16string& text) const;
 
-private:
+  private:
     std::vector<std::u16string> texts_;
     std::uint8_t current_ = 1;
 };

@@ -12,7 +12,7 @@ struct ClipboardText {
 };
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // The clipboard's Unicode text; nullopt when it cannot be read now (another program
     // holds it open).

@@ -19,7 +19,7 @@ struct Selection {
 };
 
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     // Caption for buttons, labels and check boxes; the contents of a text box.
     virtual std::u16string text() const = 0;
@@ -47,7 +47,7 @@ public:
 };
 
 class MenuItem {
-public:
+  public:
     virtual ~MenuItem() = default;
     virtual std::u16string caption() const = 0;
     virtual bool checked() const = 0;
@@ -59,7 +59,7 @@ public:
 };
 
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
@@ -84,10 +84,11 @@ enum class UnloadMode {
 
 // Sees every message of a window before the window handles it; the message then goes on to
 // the window unchanged.
-using MessageHook = std::function<void(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)>;
+using MessageHook =
+    std::function<void(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)>;
 
 class Form {
-public:
+  public:
     virtual ~Form() = default;
     virtual Control& control(std::string_view name) = 0;
     virtual MenuItem& menu(std::string_view name) = 0;

@@ -20,7 +20,7 @@ struct TrayIconData {
 };
 
 class NotifyIcon {
-public:
+  public:
     virtual ~NotifyIcon() = default;
     virtual bool notify(NotifyAction action, const TrayIconData& data) = 0;
     // The message the shell broadcasts when the notification area has been re-created.
@@ -28,7 +28,7 @@ public:
 };
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     // Starts playing and returns at once; a file that cannot be played gives the system's
     // default sound.

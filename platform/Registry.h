@@ -16,7 +16,7 @@ struct RegValue {
 
 // A store of named values under keys, in a per-user and a machine-wide scope.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // nullopt when the key or the value does not exist or cannot be read.
     virtual std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,

@@ -12,7 +12,7 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No, Closed };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     // Windows are created hidden.
     virtual std::unique_ptr<Form> createForm(const FormLayout& layout) = 0;

@@ -30,7 +30,8 @@ double NumberValue(std::u16string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
     std::string number;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) number += static_cast<char>(text[i++]);
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        number += static_cast<char>(text[i++]);
     bool digits = false;
     while (i < text.size() && IsDigit(text[i])) {
         number += static_cast<char>(text[i++]);
@@ -46,10 +47,12 @@ double NumberValue(std::u16string_view text) {
     }
     if (!digits) return 0;
     // An exponent counts only when digits follow it.
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+    if (i < text.size() &&
+        (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
-        if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) exponent += static_cast<char>(text[j++]);
+        if (j < text.size() && (text[j] == u'-' || text[j] == u'+'))
+            exponent += static_cast<char>(text[j++]);
         if (j < text.size() && IsDigit(text[j])) {
             while (j < text.size() && IsDigit(text[j])) exponent += static_cast<char>(text[j++]);
             number += exponent;

@@ -10,11 +10,12 @@
 namespace pw {
 
 class Tray {
-public:
+  public:
     static constexpr std::uint32_t kIconId = 61860;
     static constexpr std::uint32_t kCallbackMessage = 1066;  // WM_USER + 42
 
-    Tray(Form& form, NotifyIcon& icon, const Settings& settings, std::function<void()> showMainWindow);
+    Tray(Form& form, NotifyIcon& icon, const Settings& settings,
+         std::function<void()> showMainWindow);
 
     void AddTrayIcon();
     void RemoveTrayIcon();
@@ -29,7 +30,7 @@ public:
     TrayIconData& TrayIconRecord() { return data_; }
     void Modify();
 
-private:
+  private:
     Form& form_;
     NotifyIcon& icon_;
     const Settings& settings_;

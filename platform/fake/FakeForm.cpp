@@ -38,7 +38,8 @@ void FakeControl::type(std::u16string_view keys) {
         if (KeyPress) KeyPress(key);
         if (key == 0 || layout_.kind != ControlKind::TextBox) continue;
         if (key == 8) {
-            if (selection_.length == 0 && selection_.start > 0) selection_ = {selection_.start - 1, 1};
+            if (selection_.length == 0 && selection_.start > 0)
+                selection_ = {selection_.start - 1, 1};
             text_.erase(selection_.start, selection_.length);
         } else if (key == u'\r') {
             text_.replace(selection_.start, selection_.length, u"\r\n");

@@ -12,7 +12,7 @@ namespace pw::fake {
 class FakeForm;
 
 class FakeControl : public Control {
-public:
+  public:
     FakeControl(FakeForm& form, const ControlLayout& layout);
 
     std::u16string text() const override { return text_; }
@@ -40,7 +40,7 @@ public:
     const ControlLayout& layout() const { return layout_; }
     int changeCount() const { return changes_; }
 
-private:
+  private:
     void fireChange();
 
     FakeForm& form_;
@@ -55,7 +55,7 @@ private:
 };
 
 class FakeMenuItem : public MenuItem {
-public:
+  public:
     explicit FakeMenuItem(const MenuLayout& layout) : layout_(layout) {}
     std::u16string caption() const override { return std::u16string(layout_.caption); }
     bool checked() const override { return checked_; }
@@ -68,14 +68,14 @@ public:
     }
     const MenuLayout& layout() const { return layout_; }
 
-private:
+  private:
     const MenuLayout layout_;
     bool checked_ = false;
     bool visible_ = true;
 };
 
 class FakeTimer : public Timer {
-public:
+  public:
     explicit FakeTimer(const TimerLayout& layout)
         : enabled_(layout.enabled), interval_(layout.interval) {}
     bool enabled() const override { return enabled_; }
@@ -95,7 +95,7 @@ public:
     }
     int starts() const { return starts_; }
 
-private:
+  private:
     bool enabled_;
     int interval_;
     int starts_ = 0;
@@ -103,7 +103,7 @@ private:
 };
 
 class FakeForm : public Form {
-public:
+  public:
     explicit FakeForm(const FormLayout& layout);
 
     FakeControl& control(std::string_view name) override;
@@ -143,7 +143,7 @@ public:
     const std::string& poppedUp() const { return poppedUp_; }
     const FormLayout& layout() const { return layout_; }
 
-private:
+  private:
     friend class FakeControl;
     void moveFocus(FakeControl* to);
     void tryUnload(UnloadMode mode);

@@ -60,8 +60,7 @@ bool FakeRegistry::setString(RegRoot root, std::u16string_view subkey, std::u16s
     return true;
 }
 
-bool FakeRegistry::deleteValue(RegRoot root, std::u16string_view subkey,
-                               std::u16string_view name) {
+bool FakeRegistry::deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) {
     return values_.erase(MakeKey(root, subkey, name)) > 0;
 }
 

@@ -22,7 +22,7 @@ struct ShownMessage {
 };
 
 class FakeUi : public Ui {
-public:
+  public:
     std::unique_ptr<Form> createForm(const FormLayout& layout) override;
     MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                          MsgIcon icon, MsgButtons buttons) override;
@@ -40,12 +40,12 @@ public:
     std::vector<RectTw> screens{{0, 0, 1024 * 15, 768 * 15}};
     bool quitRequested = false;
 
-private:
+  private:
     std::map<std::string, FakeForm*, std::less<>> forms_;
 };
 
 class FakeRegistry : public Registry {
-public:
+  public:
     std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
                                   std::u16string_view name) const override;
     bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
@@ -61,14 +61,14 @@ public:
     // Names in the order they were written.
     std::vector<std::u16string> writes;
 
-private:
+  private:
     using Key = std::tuple<RegRoot, std::u16string, std::u16string>;
     static Key MakeKey(RegRoot root, std::u16string_view subkey, std::u16string_view name);
     std::map<Key, RegValue> values_;
 };
 
 class FakeClipboard : public Clipboard {
-public:
+  public:
     std::optional<ClipboardText> read() override {
         ++reads;
         if (locked) return std::nullopt;
@@ -86,14 +86,14 @@ public:
     bool locked = false;
     int reads = 0;
 
-private:
+  private:
     std::u16string text_;
     bool confidential_ = false;
     std::uint32_t sequence_ = 1;
 };
 
 class FakeNotifyIcon : public NotifyIcon {
-public:
+  public:
     bool notify(NotifyAction action, const TrayIconData& data) override {
         calls.push_back({action, data});
         if (action == NotifyAction::Add) shown = true;
@@ -114,13 +114,13 @@ public:
 };
 
 class FakeSound : public Sound {
-public:
+  public:
     void playAsync(const std::u16string& path) override { played.push_back(path); }
     std::vector<std::u16string> played;
 };
 
 class FakeInstanceLock : public InstanceLock {
-public:
+  public:
     bool acquire() override { return !otherInstanceRunning; }
     bool otherInstanceRunning = false;
 };

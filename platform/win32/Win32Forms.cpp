@@ -82,7 +82,8 @@ bool Win32Control::hasFocus() const { return GetFocus() == hwnd_; }
 
 Selection Win32Control::selection() const {
     DWORD start = 0, end = 0;
-    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     return {start, end - start};
 }
 
@@ -90,9 +91,7 @@ void Win32Control::select(std::size_t start, std::size_t length) {
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
 }
 
-bool Win32Control::checked() const {
-    return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Win32Control::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Win32Control::setChecked(bool checked) {
     SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -160,7 +159,11 @@ LRESULT CALLBACK Win32Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
 
 Win32MenuItem::Win32MenuItem(const MenuLayout& layout, HMENU parent, int id,
                              std::vector<Win32MenuItem*> siblingsBefore, HMENU submenu)
-    : layout_(layout), parent_(parent), id_(id), before_(std::move(siblingsBefore)), submenu_(submenu) {
+    : layout_(layout),
+      parent_(parent),
+      id_(id),
+      before_(std::move(siblingsBefore)),
+      submenu_(submenu) {
     insert();
 }
 
@@ -187,7 +190,9 @@ void Win32MenuItem::insert() {
 
 void Win32MenuItem::setChecked(bool checked) {
     checked_ = checked;
-    if (visible_) CheckMenuItem(parent_, static_cast<UINT>(id_), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    if (visible_)
+        CheckMenuItem(parent_, static_cast<UINT>(id_),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void Win32MenuItem::setVisible(bool visible) {
@@ -200,7 +205,8 @@ void Win32MenuItem::setVisible(bool visible) {
         visible_ = false;
         if (submenu_) {
             for (int i = GetMenuItemCount(parent_) - 1; i >= 0; --i)
-                if (GetSubMenu(parent_, i) == submenu_) RemoveMenu(parent_, static_cast<UINT>(i), MF_BYPOSITION);
+                if (GetSubMenu(parent_, i) == submenu_)
+                    RemoveMenu(parent_, static_cast<UINT>(i), MF_BYPOSITION);
         } else {
             RemoveMenu(parent_, static_cast<UINT>(id_), MF_BYCOMMAND);
         }
@@ -249,7 +255,8 @@ void Win32Form::RegisterClass(HINSTANCE instance) {
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
     wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+    wc.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kFormClass;
@@ -263,12 +270,12 @@ Win32Form* Win32Form::FromHwnd(HWND hwnd) {
 }
 
 Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout) : layout_(layout) {
-    const DWORD style = layout.sizable ? WS_OVERLAPPEDWINDOW
-                                       : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    const DWORD style =
+        layout.sizable ? WS_OVERLAPPEDWINDOW : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
     const std::u16string caption(layout.caption);
     hwnd_ = CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
-                            style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr,
-                            nullptr, instance, this);
+                            style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
+                            nullptr, nullptr, instance, this);
     if (!hwnd_) throw std::runtime_error("CreateWindowExW failed");
     dpi_ = GetDpiForWindow(hwnd_);
     createFont();
@@ -320,27 +327,44 @@ void Win32Form::createControls() {
         DWORD style = WS_CHILD;
         DWORD ex = 0;
         switch (c->kind) {
-            case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+            case ControlKind::Label:
+                style |= SS_LEFT | SS_NOPREFIX;
+                break;
             case ControlKind::TextBox:
                 cls = L"EDIT";
                 ex = WS_EX_CLIENTEDGE;
                 style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_NOHIDESEL;
-                if (c->style & StyleMultiline) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+                if (c->style & StyleMultiline)
+                    style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
                 if (c->style & StyleScrollBars) style |= WS_VSCROLL | WS_HSCROLL;
                 break;
             case ControlKind::Button:
                 cls = L"BUTTON";
-                style |= WS_TABSTOP | ((c->style & StyleDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+                style |=
+                    WS_TABSTOP | ((c->style & StyleDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
                 break;
-            case ControlKind::CheckBox: cls = L"BUTTON"; style |= WS_TABSTOP | BS_AUTOCHECKBOX; break;
-            case ControlKind::Frame: cls = L"BUTTON"; style |= BS_GROUPBOX; break;
-            case ControlKind::UpDown: cls = UPDOWN_CLASSW; style |= UDS_ARROWKEYS | UDS_SETBUDDYINT; break;
-            case ControlKind::Tab: cls = WC_TABCONTROLW; style |= WS_TABSTOP | WS_CLIPSIBLINGS; break;
+            case ControlKind::CheckBox:
+                cls = L"BUTTON";
+                style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+                break;
+            case ControlKind::Frame:
+                cls = L"BUTTON";
+                style |= BS_GROUPBOX;
+                break;
+            case ControlKind::UpDown:
+                cls = UPDOWN_CLASSW;
+                style |= UDS_ARROWKEYS | UDS_SETBUDDYINT;
+                break;
+            case ControlKind::Tab:
+                cls = WC_TABCONTROLW;
+                style |= WS_TABSTOP | WS_CLIPSIBLINGS;
+                break;
         }
         if (!(c->style & StyleHidden)) style |= WS_VISIBLE;
         const std::u16string caption(c->caption);
-        HWND h = CreateWindowExW(ex, cls, W(caption), style, 0, 0, 10, 10, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        HWND h =
+            CreateWindowExW(ex, cls, W(caption), style, 0, 0, 10, 10, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
         auto control = std::make_unique<Win32Control>(*this, *c, h, id);
         control->applyDpi();
         controls_.emplace(std::string(c->name), std::move(control));
@@ -363,7 +387,8 @@ void Win32Form::createMenus() {
         if (m.level == 0 && m.hiddenTop) {
             ownedMenus_.push_back(sub);  // a pop-up only, never on the bar
             popups_[std::string(m.name)] = sub;
-            item = std::make_unique<Win32MenuItem>(m, CreatePopupMenu(), id, std::vector<Win32MenuItem*>{}, nullptr);
+            item = std::make_unique<Win32MenuItem>(m, CreatePopupMenu(), id,
+                                                   std::vector<Win32MenuItem*>{}, nullptr);
         } else {
             HMENU parent = level[m.level];
             item = std::make_unique<Win32MenuItem>(m, parent, id, siblings[m.level], sub);
@@ -383,7 +408,8 @@ void Win32Form::createMenus() {
         menus_.emplace(std::string(m.name), std::move(item));
     }
     SetMenu(hwnd_, bar);
-    if (!accels.empty()) accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
+    if (!accels.empty())
+        accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
 }
 
 template <typename Map>
@@ -448,8 +474,12 @@ void Win32Form::setWindowState(WindowState state) {
                     restoreOnShow_ = true;
             }
             break;
-        case WindowState::Minimized: ShowWindow(hwnd_, SW_MINIMIZE); break;
-        case WindowState::Maximized: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+        case WindowState::Minimized:
+            ShowWindow(hwnd_, SW_MINIMIZE);
+            break;
+        case WindowState::Maximized:
+            ShowWindow(hwnd_, SW_MAXIMIZE);
+            break;
     }
 }
 
@@ -503,7 +533,8 @@ void Win32Form::hookMessages(MessageHook hook) {
 }
 
 void Win32Form::unhookMessages() {
-    if (previousProc_ && hwnd_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    if (previousProc_ && hwnd_)
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     previousProc_ = nullptr;
     hook_ = nullptr;
 }
@@ -513,7 +544,8 @@ LRESULT CALLBACK Win32Form::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     if (!self || !self->previousProc_) return DefWindowProcW(hwnd, msg, wp, lp);
     const WNDPROC previous = self->previousProc_;
     // The hook may unhook itself (the tray menu's Exit): run a copy.
-    if (MessageHook hook = self->hook_) Guarded([&] { hook(msg, wp, static_cast<std::intptr_t>(lp)); });
+    if (MessageHook hook = self->hook_)
+        Guarded([&] { hook(msg, wp, static_cast<std::intptr_t>(lp)); });
     return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
@@ -543,13 +575,16 @@ bool Win32Form::preTranslate(MSG& msg) {
     const bool multiline = focused && (focused->layout().style & StyleMultiline);
     if (msg.wParam == VK_RETURN && !multiline) {
         if (auto* def = findStyled(StyleDefault)) {
-            if (def->enabled()) PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(def->id(), BN_CLICKED), reinterpret_cast<LPARAM>(def->hwnd()));
+            if (def->enabled())
+                PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(def->id(), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(def->hwnd()));
             return true;
         }
     }
     if (msg.wParam == VK_ESCAPE) {
         if (auto* cancel = findStyled(StyleCancel)) {
-            PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(cancel->id(), BN_CLICKED), reinterpret_cast<LPARAM>(cancel->hwnd()));
+            PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(cancel->id(), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(cancel->hwnd()));
             return true;
         }
     }
@@ -581,7 +616,8 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (lp == 0 && id >= kFirstMenuCommand) {
                 const int index = id - kFirstMenuCommand;
                 if (index < static_cast<int>(layout_.menus.size())) {
-                    auto& item = menus_.at(std::string(layout_.menus[static_cast<std::size_t>(index)].name));
+                    auto& item =
+                        menus_.at(std::string(layout_.menus[static_cast<std::size_t>(index)].name));
                     if (item->Click) Guarded(item->Click);
                 }
                 return 0;
@@ -609,7 +645,8 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if ((wp & 0xFFF0) == SC_CLOSE) frameClose_ = true;
             return DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_CLOSE: {
-            const UnloadMode mode = frameClose_ ? UnloadMode::FormControlMenu : UnloadMode::AppTaskManager;
+            const UnloadMode mode =
+                frameClose_ ? UnloadMode::FormControlMenu : UnloadMode::AppTaskManager;
             frameClose_ = false;
             requestUnload(mode);
             return 0;

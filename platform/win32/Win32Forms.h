@@ -13,7 +13,7 @@ namespace pw::win32 {
 class Win32Form;
 
 class Win32Control : public Control {
-public:
+  public:
     Win32Control(Win32Form& form, const ControlLayout& layout, HWND hwnd, int id);
 
     std::u16string text() const override;
@@ -38,7 +38,7 @@ public:
     // Notifications from the parent window.
     void notify(WORD code);
 
-private:
+  private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool isEdit() const { return layout_.kind == ControlKind::TextBox; }
 
@@ -52,9 +52,9 @@ private:
 };
 
 class Win32MenuItem : public MenuItem {
-public:
-    Win32MenuItem(const MenuLayout& layout, HMENU parent, int id, std::vector<Win32MenuItem*> siblingsBefore,
-                  HMENU submenu);
+  public:
+    Win32MenuItem(const MenuLayout& layout, HMENU parent, int id,
+                  std::vector<Win32MenuItem*> siblingsBefore, HMENU submenu);
     std::u16string caption() const override { return std::u16string(layout_.caption); }
     bool checked() const override { return checked_; }
     void setChecked(bool checked) override;
@@ -63,7 +63,7 @@ public:
 
     int id() const { return id_; }
 
-private:
+  private:
     void insert();
 
     const MenuLayout layout_;
@@ -76,7 +76,7 @@ private:
 };
 
 class Win32Timer : public Timer {
-public:
+  public:
     Win32Timer(HWND hwnd, UINT_PTR id, const TimerLayout& layout);
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override;
@@ -84,7 +84,7 @@ public:
     bool setInterval(int milliseconds) override;
     void fire();
 
-private:
+  private:
     void apply();
     HWND hwnd_;
     UINT_PTR id_;
@@ -94,7 +94,7 @@ private:
 };
 
 class Win32Form : public Form {
-public:
+  public:
     Win32Form(HINSTANCE instance, const FormLayout& layout);
     ~Win32Form() override;
 
@@ -127,7 +127,7 @@ public:
     static void RegisterClass(HINSTANCE instance);
     static Win32Form* FromHwnd(HWND hwnd);
 
-private:
+  private:
     static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);

@@ -13,25 +13,33 @@ namespace pw::win32 {
 
 namespace {
 
-HKEY RootKey(RegRoot root) { return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY RootKey(RegRoot root) {
+    return root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
 
 RegType TypeOf(DWORD type) {
     switch (type) {
-        case REG_SZ: return RegType::String;
-        case REG_EXPAND_SZ: return RegType::ExpandString;
+        case REG_SZ:
+            return RegType::String;
+        case REG_EXPAND_SZ:
+            return RegType::ExpandString;
         case REG_DWORD:
-        case REG_QWORD: return RegType::Number;
-        case REG_BINARY: return RegType::Binary;
-        default: return RegType::Other;
+        case REG_QWORD:
+            return RegType::Number;
+        case REG_BINARY:
+            return RegType::Binary;
+        default:
+            return RegType::Other;
     }
 }
 
 class Key {
-public:
+  public:
     Key(RegRoot root, std::u16string_view subkey, REGSAM access, bool create) {
         const std::u16string path(subkey);
         if (create)
-            ok_ = RegCreateKeyExW(RootKey(root), W(path), 0, nullptr, 0, access, nullptr, &key_, nullptr) == ERROR_SUCCESS;
+            ok_ = RegCreateKeyExW(RootKey(root), W(path), 0, nullptr, 0, access, nullptr, &key_,
+                                  nullptr) == ERROR_SUCCESS;
         else
             ok_ = RegOpenKeyExW(RootKey(root), W(path), 0, access, &key_) == ERROR_SUCCESS;
     }
@@ -43,7 +51,7 @@ public:
     explicit operator bool() const { return ok_; }
     HKEY get() const { return key_; }
 
-private:
+  private:
     HKEY key_ = nullptr;
     bool ok_ = false;
 };
@@ -57,7 +65,8 @@ std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view s
     const std::u16string valueName(name);
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0, size = 0;
-        if (RegQueryValueExW(key.get(), W(valueName), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExW(key.get(), W(valueName), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS)
             return std::nullopt;
         RegValue value{TypeOf(type), {}};
         if (value.type != RegType::String && value.type != RegType::ExpandString) return value;
@@ -85,7 +94,8 @@ bool Win32Registry::setString(RegRoot root, std::u16string_view subkey, std::u16
                           reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-bool Win32Registry::deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) {
+bool Win32Registry::deleteValue(RegRoot root, std::u16string_view subkey,
+                                std::u16string_view name) {
     Key key(root, subkey, KEY_SET_VALUE, false);
     if (!key) return false;
     const std::u16string valueName(name);
@@ -144,7 +154,8 @@ Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance)
     : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     for (int i = 0; i < 3; ++i)
-        icons_[i] = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0));
+        icons_[i] = static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0));
 }
 
 Win32NotifyIcon::~Win32NotifyIcon() {
@@ -162,7 +173,8 @@ bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
     nid.uFlags = data.uFlags;
     nid.uCallbackMessage = data.uCallbackMessage;
     nid.hIcon = icons_[static_cast<int>(data.hIcon)];
-    const std::size_t tipLength = std::min<std::size_t>(data.szTip.size(), std::size(nid.szTip) - 1);
+    const std::size_t tipLength =
+        std::min<std::size_t>(data.szTip.size(), std::size(nid.szTip) - 1);
     std::copy_n(data.szTip.data(), tipLength, nid.szTip);
     const DWORD message = action == NotifyAction::Add      ? NIM_ADD
                           : action == NotifyAction::Modify ? NIM_MODIFY

@@ -11,7 +11,7 @@
 namespace pw::win32 {
 
 class Win32Registry : public Registry {
-public:
+  public:
     std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
                                   std::u16string_view name) const override;
     bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
@@ -20,39 +20,39 @@ public:
 };
 
 class Win32Clipboard : public Clipboard {
-public:
+  public:
     Win32Clipboard();
     std::optional<ClipboardText> read() override;
     std::uint32_t sequenceNumber() const override;
 
-private:
+  private:
     UINT excludeFormat_;
     UINT historyFormat_;
 };
 
 class Win32NotifyIcon : public NotifyIcon {
-public:
+  public:
     explicit Win32NotifyIcon(HINSTANCE instance);
     ~Win32NotifyIcon() override;
     bool notify(NotifyAction action, const TrayIconData& data) override;
     std::uint32_t taskbarCreatedMessage() const override { return taskbarCreated_; }
 
-private:
+  private:
     HICON icons_[3] = {};
     UINT taskbarCreated_;
 };
 
 class Win32Sound : public Sound {
-public:
+  public:
     void playAsync(const std::u16string& path) override;
 };
 
 class Win32InstanceLock : public InstanceLock {
-public:
+  public:
     ~Win32InstanceLock() override;
     bool acquire() override;
 
-private:
+  private:
     HANDLE mutex_ = nullptr;
 };
 

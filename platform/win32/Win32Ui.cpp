@@ -21,10 +21,14 @@ MsgResult Win32Ui::messageBox(Form* owner, std::u16string_view text, std::u16str
     if (auto* form = dynamic_cast<Win32Form*>(owner)) ownerHwnd = form->hwnd();
     const std::u16string t(text), c(title);
     switch (MessageBoxW(ownerHwnd, W(t), W(c), flags)) {
-        case IDOK: return MsgResult::Ok;
-        case IDYES: return MsgResult::Yes;
-        case IDNO: return MsgResult::No;
-        default: return MsgResult::Closed;
+        case IDOK:
+            return MsgResult::Ok;
+        case IDYES:
+            return MsgResult::Yes;
+        case IDNO:
+            return MsgResult::No;
+        default:
+            return MsgResult::Closed;
     }
 }
 
@@ -37,7 +41,8 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     if (!GetMonitorInfoW(monitor, &mi)) return TRUE;
     const UINT dpi = GetDpiForSystem();
     const RECT& r = mi.rcMonitor;
-    RectTw rect{Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi), Tw(r.bottom - r.top, dpi)};
+    RectTw rect{Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi),
+                Tw(r.bottom - r.top, dpi)};
     if (mi.dwFlags & MONITORINFOF_PRIMARY)
         list->insert(list->begin(), rect);
     else

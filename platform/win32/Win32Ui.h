@@ -6,7 +6,7 @@
 namespace pw::win32 {
 
 class Win32Ui : public Ui {
-public:
+  public:
     explicit Win32Ui(HINSTANCE instance);
     std::unique_ptr<Form> createForm(const FormLayout& layout) override;
     MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
@@ -17,7 +17,7 @@ public:
     // The message loop; returns the exit code.
     int run();
 
-private:
+  private:
     HINSTANCE instance_;
 };
 

@@ -18,7 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         pw::win32::Win32InstanceLock lock;
         pw::win32::Win32NotifyIcon notifyIcon(instance);
         pw::win32::Win32Sound sound;
-        pw::Platform platform{ui, registry, clipboard, lock, notifyIcon, sound, pw::win32::ProgramFolder()};
+        pw::Platform platform{
+            ui, registry, clipboard, lock, notifyIcon, sound, pw::win32::ProgramFolder()};
         pw::AppState state;
         pw::Main main(state, platform);
         if (!main.Form_Initialize()) return 0;

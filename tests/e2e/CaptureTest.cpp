@@ -5,7 +5,7 @@ namespace e2e {
 namespace {
 
 class Capture : public PenWick {
-protected:
+  protected:
     void SetUp() override {
         PenWick::SetUp();
         StoreSetting(L"ClipRate", L"100");

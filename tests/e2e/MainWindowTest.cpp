@@ -1,8 +1,8 @@
 // The main window, its panels, start-up and shutdown, driven from outside.
-#include "PenWickFixture.h"
-
 #include <chrono>
 #include <cstdio>
+
+#include "PenWickFixture.h"
 
 namespace e2e {
 namespace {
@@ -195,7 +195,8 @@ TEST_F(MainWindow, AWindowStoredFarOffScreenComesBackOnIt) {
     StoreSetting(L"Top", L"-900000");
     Launch();
     const RECT r = windowRect(main);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN),
+              screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_GE(r.left, 0);
     EXPECT_GE(r.top, 0);
     EXPECT_LE(r.right, screenWidth);

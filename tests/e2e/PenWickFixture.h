@@ -17,7 +17,7 @@ WORD MenuCommand(std::u16string_view menuCaption, std::u16string_view itemCaptio
 inline std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 
 class PenWick : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

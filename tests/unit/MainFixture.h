@@ -10,7 +10,7 @@ namespace pw::testing {
 
 // A started program on the test doubles.
 class MainFixture : public ::testing::Test {
-public:
+  public:
     void Start() {
         main = std::make_unique<Main>(state, platform);
         ASSERT_TRUE(main->Form_Initialize());

@@ -4,7 +4,7 @@ namespace pw::testing {
 namespace {
 
 class Capture : public MainFixture {
-public:
+  public:
     void StartHidden() {
         Start();
         main->HideMainWindow();
@@ -27,7 +27,8 @@ TEST_F(Capture, FirstCaptureFillsTheEmptyPanelAndTheNextAppends) {
     EXPECT_EQ(state.Panels.text(1), u"第一段");
     EXPECT_EQ(state.Panels.text(2), u"second");
     EXPECT_FALSE(form().visible());
-    EXPECT_EQ(sound.played, (std::vector<std::u16string>{u"C:\\PenWick\\Add.wav", u"C:\\PenWick\\Add.wav"}));
+    EXPECT_EQ(sound.played,
+              (std::vector<std::u16string>{u"C:\\PenWick\\Add.wav", u"C:\\PenWick\\Add.wav"}));
     EXPECT_TRUE(alert().enabled());
 }
 

@@ -1,9 +1,10 @@
+#include "settings/Settings.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeUi.h"
 #include "settings/NumberText.h"
 #include "settings/Registry.h"
-#include "settings/Settings.h"
 
 using namespace std::string_literals;
 namespace pw {
@@ -29,7 +30,7 @@ TEST(NumberText, NumberValueReadsTheLeadingNumberOnly) {
     EXPECT_EQ(NumberValue(u"-17.25"), -17.25);
     EXPECT_EQ(NumberValue(u".5"), 0.5);
     EXPECT_EQ(NumberValue(u"1e3"), 1000);
-    EXPECT_EQ(NumberValue(u"2e"), 2);   // an exponent without digits is not one
+    EXPECT_EQ(NumberValue(u"2e"), 2);  // an exponent without digits is not one
     EXPECT_EQ(NumberValue(u"-"), 0);
     EXPECT_EQ(NumberValue(u"１２"), 0);  // full-width digits are not digits here
 }
@@ -72,7 +73,7 @@ TEST(RegistryAccess, ReadsOnlyPlainStringsUpToTheFirstNul) {
 }
 
 class SettingsTest : public ::testing::Test {
-protected:
+  protected:
     void Store(std::u16string_view name, std::u16string_view text) {
         reg.setString(RegRoot::CurrentUser, kSettingsKey, name, text);
     }
@@ -118,8 +119,8 @@ TEST_F(SettingsTest, ClipRateAndLimitFallBackWhenOutOfRange) {
     struct Case {
         std::u16string stored;
         int rate;
-    } cases[] = {{u"0", 1000},      {u"abc", 1000}, {u"32768", 1000}, {u"-32769", 1000},
-                 {u"250.5", 250},   {u"251.5", 252}, {u"-40", -40},   {u"32767", 32767}};
+    } cases[] = {{u"0", 1000},    {u"abc", 1000},  {u"32768", 1000}, {u"-32769", 1000},
+                 {u"250.5", 250}, {u"251.5", 252}, {u"-40", -40},    {u"32767", 32767}};
     for (const auto& c : cases) {
         Store(u"ClipRate", c.stored);
         EXPECT_EQ(Load().ClipRate, c.rate) << "stored text index " << (&c - cases);
@@ -152,9 +153,9 @@ TEST_F(SettingsTest, SaveWritesEveryValueInOrderAndRoundTrips) {
     reg.writes.clear();
     SaveSettings(reg, kFolder, s);
     const std::vector<std::u16string> order = {
-        u"Left",    u"Top",     u"Width",    u"Height",   u"QuickSave", u"PlaySound",
-        u"ShowMain", u"SoundFile", u"AddSave", u"GetClip", u"ClipRate", u"Limit",
-        u"InitDir", u"DelSaved", u"Path",    u"Version"};
+        u"Left",     u"Top",       u"Width",   u"Height",  u"QuickSave", u"PlaySound",
+        u"ShowMain", u"SoundFile", u"AddSave", u"GetClip", u"ClipRate",  u"Limit",
+        u"InitDir",  u"DelSaved",  u"Path",    u"Version"};
     EXPECT_EQ(reg.writes, order);
     EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"Width"), u"7000.5");
     EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"GetClip"), u"False");
