@@ -1,7 +1,8 @@
 #include "platform/fake/FakeForm.h"
 
+#include "platform/Named.h"
+
 #include <algorithm>
-#include <stdexcept>
 
 namespace pw::fake {
 
@@ -80,16 +81,9 @@ FakeForm::FakeForm(const FormLayout& layout) : layout_(layout) {
         timers_.emplace(std::string(t.name), std::make_unique<FakeTimer>(t));
 }
 
-template <typename Map>
-static auto& Find(Map& map, std::string_view name) {
-    auto it = map.find(name);
-    if (it == map.end()) throw std::out_of_range("no such element: " + std::string(name));
-    return *it->second;
-}
-
-FakeControl& FakeForm::control(std::string_view name) { return Find(controls_, name); }
-FakeMenuItem& FakeForm::menu(std::string_view name) { return Find(menus_, name); }
-FakeTimer& FakeForm::timer(std::string_view name) { return Find(timers_, name); }
+FakeControl& FakeForm::control(std::string_view name) { return FindNamed(controls_, name); }
+FakeMenuItem& FakeForm::menu(std::string_view name) { return FindNamed(menus_, name); }
+FakeTimer& FakeForm::timer(std::string_view name) { return FindNamed(timers_, name); }
 
 void FakeForm::setVisible(bool visible) {
     visible_ = visible;

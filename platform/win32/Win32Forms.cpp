@@ -1,11 +1,11 @@
 #include "platform/win32/Win32Forms.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/Named.h"
 #include "platform/win32/Wide.h"
 
 namespace pw::win32 {
@@ -412,16 +412,9 @@ void Win32Form::createMenus() {
         accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
 }
 
-template <typename Map>
-static auto& Find(Map& map, std::string_view name) {
-    auto it = map.find(name);
-    if (it == map.end()) throw std::out_of_range("no such element: " + std::string(name));
-    return *it->second;
-}
-
-Control& Win32Form::control(std::string_view name) { return Find(controls_, name); }
-MenuItem& Win32Form::menu(std::string_view name) { return Find(menus_, name); }
-Timer& Win32Form::timer(std::string_view name) { return Find(timers_, name); }
+Control& Win32Form::control(std::string_view name) { return FindNamed(controls_, name); }
+MenuItem& Win32Form::menu(std::string_view name) { return FindNamed(menus_, name); }
+Timer& Win32Form::timer(std::string_view name) { return FindNamed(timers_, name); }
 
 bool Win32Form::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
