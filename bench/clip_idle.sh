@@ -71,6 +71,16 @@ proc_times() {
     echo "$((${12} + ${13})) ${20}"
 }
 
+# On-CPU nanoseconds of the threads of $1 now alive, from /proc/<pid>/task/*/schedstat: a
+# finer cross-check of the tick figures, which over an idle window are only a few ticks.
+thread_ns() {
+    local t v sum=0
+    for t in /proc/"$1"/task/*/schedstat; do
+        { read -r v _ <"$t"; } 2>/dev/null && sum=$((sum + v))
+    done
+    echo "$sum"
+}
+
 wait_for() {
     local what="$1" within="$2" _
     shift 2
@@ -83,9 +93,9 @@ wait_for() {
 
 window_up() { xdotool search --name '^PenWick ' >/dev/null 2>&1; }
 
-# run LABEL CLIPFILL-ARGUMENTS...: sets run_ticks and run_server_ticks, in clock ticks.
+# run LABEL CLIPFILL-ARGUMENTS...: sets run_ticks and run_server_ticks (clock ticks) and run_ns.
 run() {
-    local label="$1" filllog="$PW_WORK/clipfill-$1.log" fill_job pw_job pid ws t0 t1 w0 w1 start0 start1
+    local label="$1" filllog="$PW_WORK/clipfill-$1.log" fill_job pw_job pid ws t0 t1 w0 w1 n0 n1 start0 start1
     shift
     wine reg add 'HKCU\Software\Velmora\PenWick' /v ClipRate /t REG_SZ /d 100 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Velmora\PenWick' /v GetClip /t REG_SZ /d True /f >/dev/null 2>&1
@@ -105,10 +115,12 @@ run() {
     sleep "$settle"
 
     ws="$(prefix_pid wineserver64 || prefix_pid wineserver || true)"
+    n0="$(thread_ns "$pid")"
     read -r t0 start0 < <(proc_times "$pid") || die "PWick.exe ($pid) ended before the window"
     w0="$( { [ -n "$ws" ] && proc_times "$ws"; } | cut -d' ' -f1)"
     sleep "$seconds"
     read -r t1 start1 < <(proc_times "$pid") || die "PWick.exe ($pid) ended during the window"
+    n1="$(thread_ns "$pid")"
     [ "$start0" = "$start1" ] || die "pid $pid is no longer PWick.exe"
     w1="$( { [ -n "$ws" ] && proc_times "$ws"; } | cut -d' ' -f1)"
 
@@ -122,28 +134,35 @@ run() {
     wineserver -p
     run_ticks=$((t1 - t0))
     run_server_ticks=$((${w1:-0} - ${w0:-0}))
+    run_ns=$((n1 - n0))
 }
 
 log "PWick.exe and ClipFill.exe from $build; ${seconds}s each, ${settle}s after the window appears"
 pw_wine_up
 run empty --empty
-empty=$run_ticks empty_ws=$run_server_ticks
+empty=$run_ticks empty_ws=$run_server_ticks empty_ns=$run_ns
 run unchanged "$megabytes"
-still=$run_ticks still_ws=$run_server_ticks
+still=$run_ticks still_ws=$run_server_ticks still_ns=$run_ns
 run churning "$megabytes" --churn
-churn=$run_ticks churn_ws=$run_server_ticks
+churn=$run_ticks churn_ws=$run_server_ticks churn_ns=$run_ns
 
 awk -v hz="$hz" -v s="$seconds" -v mb="$megabytes" -v limit="$limit" \
-    -v e="$empty" -v u="$still" -v c="$churn" -v ew="$empty_ws" -v uw="$still_ws" -v cw="$churn_ws" '
+    -v e="$empty" -v u="$still" -v c="$churn" -v ew="$empty_ws" -v uw="$still_ws" -v cw="$churn_ws" \
+    -v en="$empty_ns" -v un="$still_ns" -v cn="$churn_ns" '
     function sec(t) { return t / hz }
     # Below one clock tick the empty run is counted as one, so the ratio stays finite.
     function ratio(t) { return t / (e > 0 ? e : 1) }
+    function row(what, t, ns, server) {
+        printf "  %-34s %8.2f s %8.3f s %8.2f s\n", what, sec(t), ns / 1e9, sec(server)
+    }
     BEGIN {
         printf "PWick.exe CPU time (user + system) over %d s, ClipRate 100 ms, clock tick %.3f s\n", s, 1 / hz
-        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", "empty clipboard", sec(e), sec(ew)
-        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", mb " MB text, unchanged", sec(u), sec(uw)
-        printf "  %-34s %7.2f s   (wineserver %.2f s)\n", mb " MB text, set again every second", sec(c), sec(cw)
+        printf "  %-34s %10s %10s %10s\n", "", "/proc stat", "threads", "wineserver"
+        row("empty clipboard", e, en, ew)
+        row(mb " MB text, unchanged", u, un, uw)
+        row(mb " MB text, set again every second", c, cn, cw)
         printf "unchanged / empty: %.2f   churning / empty: %.2f\n", ratio(u), ratio(c)
+        if (en > 0) printf "from the threads: unchanged / empty %.2f   churning / empty %.2f\n", un / en, cn / en
         verdict = ratio(u) <= limit ? "PASS" : "FAIL"
         printf "%s: unchanged / empty %.2f against a limit of %s\n", verdict, ratio(u), limit
     }'

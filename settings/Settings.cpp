@@ -40,7 +40,7 @@ std::u16string DefaultSoundFile(std::u16string_view programFolder) {
 }
 
 std::u16string VersionText(const ProgramVersion& version) {
-    auto padded = [](std::u16string text, std::size_t width) {
+    auto padded = [](const std::u16string& text, std::size_t width) {
         return text.size() < width ? std::u16string(width - text.size(), u'0') + text : text;
     };
     std::u16string text = padded(NumText(std::int64_t{version.revision}), 4);
