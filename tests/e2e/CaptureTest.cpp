@@ -89,6 +89,20 @@ TEST_F(Capture, ALockedClipboardOnlyDelaysTheCapture) {
     EXPECT_TRUE(WaitContent(L"held for a while"));
 }
 
+TEST_F(Capture, TextAPasswordManagerMarksPrivateIsNeverCaptured) {
+    Launch();
+    Hide();
+    ASSERT_TRUE(
+        setClipboardTextMarked(L"s3cret-1", L"ExcludeClipboardContentFromMonitorProcessing", 0));
+    SeveralTicks();
+    ASSERT_TRUE(setClipboardTextMarked(L"s3cret-2", L"CanIncludeInClipboardHistory", 0));
+    SeveralTicks();
+    EXPECT_EQ(windowText(content), L"");
+    // Allowed into the history, the text is an ordinary one.
+    ASSERT_TRUE(setClipboardTextMarked(L"not secret", L"CanIncludeInClipboardHistory", 1));
+    EXPECT_TRUE(WaitContent(L"not secret"));
+}
+
 TEST_F(Capture, TrayClipSwitchesWatchingAndSavesIt) {
     Launch();
     Hide();

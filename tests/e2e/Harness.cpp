@@ -518,6 +518,25 @@ bool setClipboardText(std::wstring_view text) {
     return ok;
 }
 
+bool setClipboardTextMarked(std::wstring_view text, std::wstring_view formatName, DWORD value) {
+    const std::wstring name(formatName);
+    const UINT format = RegisterClipboardFormatW(name.c_str());
+    if (!format || !openClipboard(clipboardOwner())) return false;
+    bool ok = putText(text);
+    if (ok) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof value);
+        ok = memory != nullptr;
+        if (ok) {
+            *static_cast<DWORD*>(GlobalLock(memory)) = value;
+            GlobalUnlock(memory);
+            ok = SetClipboardData(format, memory) != nullptr;
+            if (!ok) GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+
 bool emptyClipboard() {
     if (!openClipboard(clipboardOwner())) return false;
     const bool ok = EmptyClipboard() != FALSE;

@@ -179,6 +179,9 @@ bool answer(HWND dialog, int buttonId, Millis timeout = kTimeout);
 // ---- clipboard --------------------------------------------------------------
 
 bool setClipboardText(std::wstring_view text);  // CF_UNICODETEXT, replaces everything
+// The text together with a registered format holding a DWORD, the way password managers mark
+// what they copy as private.
+bool setClipboardTextMarked(std::wstring_view text, std::wstring_view formatName, DWORD value);
 bool emptyClipboard();
 std::optional<std::wstring> clipboardText();  // nothing if no CF_UNICODETEXT on it
 bool clipboardHasText();
