@@ -11,7 +11,7 @@ packages=(
     # Chinese translation catalogues: the real-world text the converter is checked against.
     libc-l10n gettext git gnupg-l10n libglib2.0-data libgtk2.0-common gsettings-desktop-schemas
     shared-mime-info wget xkb-data iso-codes
-    imagemagick
+    imagemagick xdotool
 )
 
 missing=()
