@@ -164,7 +164,7 @@ awk -v hz="$hz" -v s="$seconds" -v mb="$megabytes" -v limit="$limit" \
         printf "unchanged / empty: %.2f   churning / empty: %.2f\n", ratio(u), ratio(c)
         if (en > 0) printf "from the threads: unchanged / empty %.2f   churning / empty %.2f\n", un / en, cn / en
         # An idle program uses a few clock ticks in the whole window, so one tick more or less
-        # would swing the tick ratio by a quarter: the threads' nanoseconds decide where known.
+        # would swing the tick ratio by a quarter: the nanoseconds of the threads decide where known.
         r = en > 0 ? un / en : ratio(u)
         verdict = r <= limit ? "PASS" : "FAIL"
         printf "%s: unchanged / empty %.2f against a limit of %s\n", verdict, r, limit
