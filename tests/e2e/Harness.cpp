@@ -108,15 +108,6 @@ std::string toUtf8(std::wstring_view text) {
     return out;
 }
 
-std::wstring toUtf16(std::string_view text) {
-    if (text.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
-}
-
 // ---- waiting ----------------------------------------------------------------
 
 bool poll(const std::function<bool()>& condition, Millis timeout, Millis interval) {
@@ -158,43 +149,8 @@ std::wstring programPath() {
     return path;
 }
 
-std::wstring makeTempDirectory() {
-    static unsigned counter = 0;
-    wchar_t base[MAX_PATH + 1];
-    const DWORD n = GetTempPathW(MAX_PATH + 1, base);
-    std::wstring root = n ? std::wstring(base, n) : L".\\";
-    for (;;) {
-        std::wstringstream name;
-        name << root << L"pwe2e-" << GetCurrentProcessId() << L'-' << GetTickCount() << L'-'
-             << ++counter;
-        if (CreateDirectoryW(name.str().c_str(), nullptr)) return name.str();
-        if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
-    }
-}
-
-bool removeTree(const std::wstring& path) {
-    std::error_code ec;
-    std::filesystem::remove_all(std::filesystem::path(path), ec);
-    return !ec && !fileExists(path);
-}
-
 bool fileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::optional<std::string> readFileBytes(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-bool writeFileBytes(const std::wstring& path, std::string_view bytes) {
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out.flush());
 }
 
 // ---- the program under test -------------------------------------------------
@@ -346,10 +302,6 @@ bool waitForWindowGone(HWND window, Millis timeout) {
     return poll([window] { return !IsWindow(window); }, timeout);
 }
 
-bool waitForVisible(HWND window, Millis timeout) {
-    return poll([window] { return IsWindowVisible(window) != FALSE; }, timeout);
-}
-
 std::vector<HWND> children(HWND parent) {
     std::vector<HWND> found;
     EnumChildWindows(
@@ -372,12 +324,6 @@ HWND findChild(HWND parent, std::wstring_view cls, std::wstring_view text) {
 HWND findChildByClass(HWND parent, std::wstring_view cls, int index) {
     for (HWND hwnd : children(parent))
         if (sameText(className(hwnd), cls, true) && index-- == 0) return hwnd;
-    return nullptr;
-}
-
-HWND findChildById(HWND parent, int id) {
-    for (HWND hwnd : children(parent))
-        if (GetDlgCtrlID(hwnd) == id) return hwnd;
     return nullptr;
 }
 
@@ -406,7 +352,6 @@ std::wstring className(HWND window) {
 
 bool isVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool isEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
-int controlId(HWND window) { return GetDlgCtrlID(window); }
 
 DWORD windowPid(HWND window) {
     DWORD pid = 0;
@@ -455,12 +400,6 @@ bool typeText(HWND window, std::wstring_view text) {
 
 bool paste(HWND window) { return send(window, WM_PASTE).has_value(); }
 
-bool setText(HWND window, std::wstring_view text) {
-    const std::wstring copy(text);
-    auto r = send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
-    return r && *r;
-}
-
 // ---- message boxes ----------------------------------------------------------
 
 HWND waitForDialog(DWORD pid, std::wstring_view caption, Millis timeout) {
@@ -475,13 +414,6 @@ std::wstring messageText(HWND dialog) {
         if (!text.empty()) return text;
     }
     return {};
-}
-
-std::vector<std::wstring> buttonTexts(HWND dialog) {
-    std::vector<std::wstring> texts;
-    for (HWND hwnd : children(dialog))
-        if (sameText(className(hwnd), L"Button", true)) texts.push_back(windowText(hwnd));
-    return texts;
 }
 
 bool answer(HWND dialog, int buttonId, Millis timeout) {
@@ -560,8 +492,6 @@ std::optional<std::wstring> clipboardText() {
     return text;
 }
 
-bool clipboardHasText() { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
-
 ClipboardLock::ClipboardLock(Millis duration, std::optional<std::wstring> text) {
     stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -622,25 +552,6 @@ std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name) {
     return text;
 }
 
-std::optional<DWORD> regReadDword(HKEY root, std::wstring_view name) {
-    const std::wstring value(name);
-    DWORD data = 0;
-    DWORD bytes = sizeof data;
-    if (RegGetValueW(root, keyPath().c_str(), value.c_str(), RRF_RT_REG_DWORD, nullptr, &data,
-                     &bytes) != ERROR_SUCCESS)
-        return std::nullopt;
-    return data;
-}
-
-std::optional<DWORD> regValueType(HKEY root, std::wstring_view name) {
-    const std::wstring value(name);
-    DWORD type = 0;
-    if (RegGetValueW(root, keyPath().c_str(), value.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
-                     nullptr, nullptr) != ERROR_SUCCESS)
-        return std::nullopt;
-    return type;
-}
-
 bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value) {
     Key key;
     if (RegCreateKeyExW(root, keyPath().c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key.handle,
@@ -662,32 +573,6 @@ bool regWriteDword(HKEY root, std::wstring_view name, DWORD value) {
                           reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
 }
 
-bool regDeleteValue(HKEY root, std::wstring_view name) {
-    Key key;
-    const LONG open = RegOpenKeyExW(root, keyPath().c_str(), 0, KEY_SET_VALUE, &key.handle);
-    if (open == ERROR_FILE_NOT_FOUND) return true;
-    if (open != ERROR_SUCCESS) return false;
-    const std::wstring valueName(name);
-    const LONG r = RegDeleteValueW(key.handle, valueName.c_str());
-    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
-}
-
-std::vector<std::wstring> regValueNames(HKEY root) {
-    std::vector<std::wstring> names;
-    Key key;
-    if (RegOpenKeyExW(root, keyPath().c_str(), 0, KEY_QUERY_VALUE, &key.handle) != ERROR_SUCCESS)
-        return names;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[16384];
-        DWORD length = 16384;
-        if (RegEnumValueW(key.handle, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        names.emplace_back(name, length);
-    }
-    return names;
-}
-
 bool regKeyExists(HKEY root) {
     Key key;
     return RegOpenKeyExW(root, keyPath().c_str(), 0, KEY_READ, &key.handle) == ERROR_SUCCESS;
@@ -701,14 +586,6 @@ bool regDeleteKey(HKEY root) {
 }
 
 // ---- menus ------------------------------------------------------------------
-
-std::optional<UINT> menuItemState(HWND window, UINT id) {
-    HMENU menu = GetMenu(window);
-    if (!menu) return std::nullopt;
-    const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
-    if (state == static_cast<UINT>(-1)) return std::nullopt;
-    return state;
-}
 
 // ---- tool tips
 // ------------------------------------------------------------------------------------

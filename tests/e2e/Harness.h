@@ -35,7 +35,6 @@ inline constexpr std::wstring_view kKeyPath = L"Software\\Velmora\\PenWick";
 // ---- text -------------------------------------------------------------------
 
 std::string toUtf8(std::wstring_view text);
-std::wstring toUtf16(std::string_view text);
 
 // ---- waiting ----------------------------------------------------------------
 
@@ -69,13 +68,9 @@ auto waitFor(Fn produce, Millis timeout = kTimeout, Millis interval = kPollInter
 
 // ---- paths and files --------------------------------------------------------
 
-std::wstring driverDirectory();    // folder of PWE2E.exe, no trailing backslash
-std::wstring programPath();        // %PW_EXE%, else driverDirectory() + L"\\PWick.exe"
-std::wstring makeTempDirectory();  // fresh empty folder under %TEMP%
-bool removeTree(const std::wstring& path);
+std::wstring driverDirectory();  // folder of PWE2E.exe, no trailing backslash
+std::wstring programPath();      // %PW_EXE%, else driverDirectory() + L"\\PWick.exe"
 bool fileExists(const std::wstring& path);
-std::optional<std::string> readFileBytes(const std::wstring& path);
-bool writeFileBytes(const std::wstring& path, std::string_view bytes);
 
 // ---- the program under test -------------------------------------------------
 
@@ -123,8 +118,6 @@ HWND findTopWindow(DWORD pid, std::wstring_view caption, std::wstring_view class
 HWND waitForTopWindow(DWORD pid, std::wstring_view caption, std::wstring_view className = {},
                       Millis timeout = kTimeout);
 bool waitForWindowGone(HWND window, Millis timeout = kTimeout);
-// A window is found as soon as it exists; programs show it a moment later.
-bool waitForVisible(HWND window, Millis timeout = kTimeout);
 
 // Descendants, depth first, in z-order.
 std::vector<HWND> children(HWND parent);
@@ -132,14 +125,11 @@ std::vector<HWND> children(HWND parent);
 HWND findChild(HWND parent, std::wstring_view className, std::wstring_view text);
 // The index-th descendant of this class, whatever its text.
 HWND findChildByClass(HWND parent, std::wstring_view className, int index = 0);
-// First descendant with this control id.
-HWND findChildById(HWND parent, int id);
 
 std::wstring windowText(HWND window);  // WM_GETTEXT, so it works for edits too
 std::wstring className(HWND window);
 bool isVisible(HWND window);
 bool isEnabled(HWND window);
-int controlId(HWND window);
 DWORD windowPid(HWND window);
 RECT windowRect(HWND window);
 
@@ -162,16 +152,13 @@ bool postClose(HWND window);
 // WM_CHAR for each UTF-16 unit, in order.
 bool typeText(HWND window, std::wstring_view text);
 bool typeChar(HWND window, wchar_t ch);
-bool paste(HWND window);                            // WM_PASTE
-bool setText(HWND window, std::wstring_view text);  // WM_SETTEXT
+bool paste(HWND window);  // WM_PASTE
 
 // ---- message boxes ----------------------------------------------------------
 
 HWND waitForDialog(DWORD pid, std::wstring_view caption = kBoxCaption, Millis timeout = kTimeout);
 // Text of the box: the static with id 0xFFFF, else the first non-empty Static.
 std::wstring messageText(HWND dialog);
-// Texts of its buttons in z-order (they are localised: compare ids, not texts).
-std::vector<std::wstring> buttonTexts(HWND dialog);
 // Clicks the button with this id (IDYES, IDNO, IDOK, ...) and waits for the
 // dialog to go away; false if there is no such button or it stayed.
 bool answer(HWND dialog, int buttonId, Millis timeout = kTimeout);
@@ -184,7 +171,6 @@ bool setClipboardText(std::wstring_view text);  // CF_UNICODETEXT, replaces ever
 bool setClipboardTextMarked(std::wstring_view text, std::wstring_view formatName, DWORD value);
 bool emptyClipboard();
 std::optional<std::wstring> clipboardText();  // nothing if no CF_UNICODETEXT on it
-bool clipboardHasText();
 
 // Keeps the clipboard open from a thread of its own, so the program finds it
 // locked, until the object dies or the duration runs out.
@@ -209,20 +195,11 @@ class ClipboardLock {
 // root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE; the key is Software\Velmora\PenWick.
 
 std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name);
-std::optional<DWORD> regReadDword(HKEY root, std::wstring_view name);
-std::optional<DWORD> regValueType(HKEY root, std::wstring_view name);
 bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value);
 bool regWriteDword(HKEY root, std::wstring_view name, DWORD value);
-bool regDeleteValue(HKEY root, std::wstring_view name);
-std::vector<std::wstring> regValueNames(HKEY root);
 bool regKeyExists(HKEY root);
 // Removes the key with everything below it, as on a first start. True if it is gone.
 bool regDeleteKey(HKEY root);
-
-// ---- menus ------------------------------------------------------------------
-// GetMenuState on another process's menu; works on Windows, not under Wine 8
-// (menus live in the owning process there), where it gives nothing.
-std::optional<UINT> menuItemState(HWND window, UINT id);
 
 // ---- tool tips --------------------------------------------------------------
 
