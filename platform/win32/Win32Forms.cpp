@@ -54,10 +54,10 @@ void Win32Control::setToolTip(std::u16string_view tip) {
     ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.lpszText = const_cast<wchar_t*>(W(toolTip_));
-    if (!SendMessageW(form_.toolTips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti))) {
-        SendMessageW(form_.toolTips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
-    SendMessageW(form_.toolTips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+    // Added once; every later caption only replaces the text of that one tool.
+    const UINT message = toolAdded_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW;
+    toolAdded_ =
+        SendMessageW(form_.toolTips(), message, 0, reinterpret_cast<LPARAM>(&ti)) || toolAdded_;
 }
 
 bool Win32Control::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }

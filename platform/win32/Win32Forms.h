@@ -49,6 +49,7 @@ class Win32Control : public Control {
     RectTw bounds_;
     std::u16string toolTip_;
     bool settingText_ = false;
+    bool toolAdded_ = false;
 };
 
 class Win32MenuItem : public MenuItem {

@@ -82,6 +82,12 @@ TEST_F(MainWindow, PositionDisplayAndPagingButtons) {
     ASSERT_TRUE(WaitPosition(L"2/3"));
     EXPECT_TRUE(isEnabled(next) && isEnabled(back));
     EXPECT_EQ(tooltipTextFor(program.pid(), go).value_or(L"<none>"), L"第2项，共3项");
+    // Every refresh updates the one tip of the button rather than adding another.
+    int tools = 0;
+    for (HWND tip : tooltipWindows(program.pid()))
+        for (const Tool& tool : tooltipTools(tip))
+            tools += tool.id == reinterpret_cast<UINT_PTR>(go);
+    EXPECT_EQ(tools, 1);
 }
 
 TEST_F(MainWindow, DeletingAsksFirst) {
