@@ -19,7 +19,6 @@ class Main {
     // Start-up. False when another instance already runs; nothing else has happened then.
     bool Form_Initialize();
     Form& form() { return *form_; }
-    bool unloaded() const { return unloaded_; }
 
     // Panels
     void ShowPanel();
@@ -49,7 +48,6 @@ class Main {
     void ClipTimer_Timer();
     void TrayClip_Click();
     void AlertTimer_Timer();
-    Tray& tray() { return tray_; }
 
     // Dialogs that open from the menus
     void EditOption_Click();
@@ -65,6 +63,8 @@ class Main {
     void PlaceWindow();
     bool AddPanel();
     void Capture(const std::u16string& text);
+    // Reads the clipboard and remembers its sequence number with the read.
+    std::optional<ClipboardText> ReadClipboard();
     // The clipboard's text as the writers of LastClipText read it: empty when unreadable.
     std::u16string CurrentClipText();
 

@@ -3,24 +3,26 @@
 
 namespace pw {
 
-std::u16string Main::CurrentClipText() {
+std::optional<ClipboardText> Main::ReadClipboard() {
     const std::uint32_t sequence = platform_.clipboard.sequenceNumber();
     auto clip = platform_.clipboard.read();
-    clipSequenceKnown_ = clip.has_value() && sequence != 0;
     clipSequence_ = sequence;
+    clipSequenceKnown_ = clip.has_value() && sequence != 0;
+    return clip;
+}
+
+std::u16string Main::CurrentClipText() {
+    auto clip = ReadClipboard();
     return clip ? clip->text : std::u16string();
 }
 
 void Main::ClipTimer_Timer() {
-    const std::uint32_t sequence = platform_.clipboard.sequenceNumber();
     // An unchanged clipboard still holds LastClipText: nothing to read, nothing to decide.
-    if (clipSequenceKnown_ && sequence == clipSequence_) return;
-    auto clip = platform_.clipboard.read();
+    if (clipSequenceKnown_ && platform_.clipboard.sequenceNumber() == clipSequence_) return;
+    auto clip = ReadClipboard();
     // Another program holds the clipboard: leave everything as it is and read it next time,
     // so that its text is captured then rather than lost.
     if (!clip) return;
-    clipSequence_ = sequence;
-    clipSequenceKnown_ = sequence != 0;
 
     const std::u16string& text = clip->text;
     const Settings& s = state_.settings;

@@ -16,7 +16,6 @@ void FakeControl::setText(std::u16string_view text) {
 }
 
 void FakeControl::fireChange() {
-    ++changes_;
     if (Change) Change();
 }
 
@@ -147,13 +146,5 @@ void FakeForm::tryUnload(UnloadMode mode) {
 void FakeForm::unload() { tryUnload(UnloadMode::FormCode); }
 void FakeForm::closeFromFrame() { tryUnload(UnloadMode::FormControlMenu); }
 void FakeForm::endSession() { tryUnload(UnloadMode::AppWindows); }
-
-void FakeForm::pressKey(char16_t key) {
-    if (focused_) {
-        focused_->type(std::u16string(1, key));
-    } else if (KeyPress) {
-        KeyPress(key);
-    }
-}
 
 }  // namespace pw::fake

@@ -38,7 +38,6 @@ class FakeControl : public Control {
     void paste(std::u16string_view text);
 
     const ControlLayout& layout() const { return layout_; }
-    int changeCount() const { return changes_; }
 
   private:
     void fireChange();
@@ -51,7 +50,6 @@ class FakeControl : public Control {
     bool checked_ = false;
     Selection selection_;
     RectTw bounds_;
-    int changes_ = 0;
 };
 
 class FakeMenuItem : public MenuItem {
@@ -79,10 +77,7 @@ class FakeTimer : public Timer {
     explicit FakeTimer(const TimerLayout& layout)
         : enabled_(layout.enabled), interval_(layout.interval) {}
     bool enabled() const override { return enabled_; }
-    void setEnabled(bool enabled) override {
-        if (enabled) ++starts_;
-        enabled_ = enabled;
-    }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
     int interval() const override { return interval_; }
     bool setInterval(int milliseconds) override;
 
@@ -93,12 +88,10 @@ class FakeTimer : public Timer {
         Tick();
         ticking_ = false;
     }
-    int starts() const { return starts_; }
 
   private:
     bool enabled_;
     int interval_;
-    int starts_ = 0;
     bool ticking_ = false;
 };
 
@@ -135,7 +128,6 @@ class FakeForm : public Form {
     void closeFromFrame();
     void endSession();
     void minimize() { setWindowState(WindowState::Minimized); }
-    void pressKey(char16_t key);  // to the focused control, or the window itself
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }

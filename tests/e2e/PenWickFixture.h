@@ -14,8 +14,6 @@ namespace e2e {
 // the program's own menu table (Wine cannot read another process's menus).
 WORD MenuCommand(std::u16string_view menuCaption, std::u16string_view itemCaption);
 
-inline std::wstring W(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
-
 class PenWick : public ::testing::Test {
   protected:
     void SetUp() override;
