@@ -10,8 +10,6 @@ namespace pw {
 struct AppState {
     PanelStore Panels;
     Settings settings;
-    // The clipboard text last seen, so that a text is captured only once.
-    std::u16string LastClipText;
     std::u16string HelpFile;
 };
 

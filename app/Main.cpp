@@ -11,8 +11,6 @@ namespace pw {
 
 namespace {
 
-constexpr std::u16string_view kTitle = u"PenWick";
-
 // Outer size below which the frame does not shrink, and the fixed parts of the layout.
 constexpr double kMinWidth = 2895, kMinHeight = 3000;
 constexpr double kContentMargin = 120, kContentWidthLoss = 360, kContentHeightLoss = 1530;
@@ -24,7 +22,10 @@ Main::Main(AppState& state, Platform& platform)
     : state_(state),
       platform_(platform),
       form_(platform.ui.createForm(MainFormLayout())),
-      tray_(*form_, platform.notifyIcon, state.settings, [this] { ShowMainWindow(); }) {
+      tray_(*form_, platform.notifyIcon, state.settings, std::u16string(kProductName), "mnuTray",
+            [this] { ShowMainWindow(); }),
+      monitor_(platform.clipboard),
+      alert_(form_->timer("AlertTimer")) {
     content_ = &form_->control("Content");
     WireEvents();
 }
@@ -79,7 +80,6 @@ void Main::WireEvents() {
 bool Main::Form_Initialize() {
     if (!platform_.instance.acquire()) return false;
     state_.Panels.clear();
-    state_.LastClipText.clear();
     state_.HelpFile = platform_.programFolder + u"\\PWick.chm";
     form_->setVisible(false);
     LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
@@ -90,7 +90,7 @@ bool Main::Form_Initialize() {
     clip.setEnabled(state_.settings.GetClip);
     clip.setInterval(state_.settings.ClipRate);
     ClearPanels();
-    state_.LastClipText = CurrentClipText();
+    monitor_.RememberCurrent();
     tray_.AddTrayIcon();
     // Started by hand, the window is what the user expects to see; the tray icon stays too.
     ShowMainWindow();
@@ -128,7 +128,7 @@ void Main::PanelNew_Click() { AddPanel(); }
 
 bool Main::AddPanel() {
     if (!state_.Panels.append()) {
-        platform_.ui.messageBox(form_.get(), u"已有99个面板，不能再加了！", kTitle,
+        platform_.ui.messageBox(form_.get(), u"已有99个面板，不能再加了！", kProductName,
                                 MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
@@ -139,7 +139,7 @@ bool Main::AddPanel() {
 void Main::PanelDel_Click() {
     const int k = state_.Panels.current();
     const auto answer = platform_.ui.messageBox(
-        form_.get(), u"您确定要删除第" + NumText(std::int64_t{k}) + u"个面板吗？", kTitle,
+        form_.get(), u"您确定要删除第" + NumText(std::int64_t{k}) + u"个面板吗？", kProductName,
         MsgIcon::Question, MsgButtons::YesNo);
     if (answer == MsgResult::Yes) RemovePanel(k);
 }
@@ -249,6 +249,38 @@ void Main::Form_Resize() {
         s.Height = static_cast<float>(outer.height);
     }
 }
+
+// ---- Clipboard capture ----
+
+void Main::ClipTimer_Timer() {
+    auto text = monitor_.Poll(form_->visible(), state_.settings.Limit, state_.Panels);
+    if (text) Capture(*text);
+}
+
+void Main::Capture(const std::u16string& text) {
+    PanelStore& panels = state_.Panels;
+    // With 99 panels the warning has been shown and nothing is stored.
+    if (!panels.text(panels.count()).empty() && !AddPanel()) return;
+    const Settings& s = state_.settings;
+    if (s.ShowMain) ShowMainWindow();
+    if (s.PlaySound) platform_.sound.playAsync(s.SoundFile);
+    alert_.Start();
+    panels.setCurrent(panels.count());
+    panels.setText(panels.count(), text);
+    ShowPanel();
+}
+
+void Main::TrayClip_Click() {
+    Settings& s = state_.settings;
+    s.GetClip = !s.GetClip;
+    form_->menu("TrayClip").setChecked(s.GetClip);
+    form_->timer("ClipTimer").setEnabled(s.GetClip);
+    if (s.GetClip) monitor_.RememberCurrent();
+    tray_.UpdateTrayIcon();
+    SaveSettings(platform_.registry, platform_.programFolder, s);
+}
+
+void Main::AlertTimer_Timer() { tray_.ShowPicture(alert_.Tick(tray_.StateIcon())); }
 
 void Main::EditOption_Click() {}
 

@@ -2,6 +2,8 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "capture/CaptureAlert.h"
+#include "capture/ClipMonitor.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "tray/Tray.h"
@@ -19,15 +21,22 @@ class Main {
     // Start-up. False when another instance already runs; nothing else has happened then.
     bool Form_Initialize();
     Form& form() { return *form_; }
+    const ClipMonitor& clipMonitor() const { return monitor_; }
+
+    // What the other windows and commands change the panels with.
+    void ShowPanel();
+    void RemovePanel(int k);
+    void ClearPanels();
+
+  private:
+    void WireEvents();
 
     // Panels
-    void ShowPanel();
     void Content_Change();
     void PanelNew_Click();
     void PanelDel_Click();
-    void RemovePanel(int k);
-    void ClearPanels();
     void EditAll_Click();
+    bool AddPanel();
 
     // Paging
     void cmdFirst_Click();
@@ -35,8 +44,10 @@ class Main {
     void cmdNext_Click();
     void cmdLast_Click();
     void cmdGo_Click();
+    void KeyPress(char16_t& key);
 
     // Window life
+    void PlaceWindow();
     void HideMainWindow();
     void ShowMainWindow();
     void PanelExit_Click();
@@ -46,6 +57,7 @@ class Main {
 
     // Clipboard capture and its alert
     void ClipTimer_Timer();
+    void Capture(const std::u16string& text);
     void TrayClip_Click();
     void AlertTimer_Timer();
 
@@ -57,30 +69,14 @@ class Main {
     void ToolB2G_Click();
     void ToolG2B_Click();
 
-  private:
-    void WireEvents();
-    void KeyPress(char16_t& key);
-    void PlaceWindow();
-    bool AddPanel();
-    void Capture(const std::u16string& text);
-    // Reads the clipboard and remembers its sequence number with the read.
-    std::optional<ClipboardText> ReadClipboard();
-    // The clipboard's text as the writers of LastClipText read it: empty when unreadable.
-    std::u16string CurrentClipText();
-
     AppState& state_;
     Platform& platform_;
     std::unique_ptr<Form> form_;
     Control* content_ = nullptr;
     bool unloaded_ = false;
     Tray tray_;
-    // The capture alert's counters.
-    std::uint8_t AlertTicks = 0;
-    bool AlertPhase = false;
-    // The clipboard's sequence number when LastClipText was last read from it, so that an
-    // unchanged clipboard, however large its text, costs nothing to poll.
-    std::uint32_t clipSequence_ = 0;
-    bool clipSequenceKnown_ = false;
+    ClipMonitor monitor_;
+    CaptureAlert alert_;
 };
 
 }  // namespace pw

@@ -1,10 +1,8 @@
 #pragma once
+#include "platform/Identity.h"
 #include "platform/Layout.h"
 
 namespace pw {
-
-inline constexpr std::u16string_view kMainCaption = u"PenWick 1.10";
-inline constexpr std::u16string_view kProductName = u"PenWick";
 
 const FormLayout& MainFormLayout();
 

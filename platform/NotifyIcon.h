@@ -12,9 +12,9 @@ class Form;
 
 struct TrayIconData {
     Form* hWnd = nullptr;  // the window that hears the icon's clicks
-    std::uint32_t uID = 61860;
+    std::uint32_t uID = 0;
     std::uint32_t uFlags = 7;  // message, icon and tip, on every call
-    std::uint32_t uCallbackMessage = 1066;
+    std::uint32_t uCallbackMessage = 0;
     TrayPicture hIcon = TrayPicture::Program;
     std::u16string szTip;
 };

@@ -2,11 +2,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Identity.h"
 #include "platform/Registry.h"
 
 namespace pw {
-
-inline constexpr std::u16string_view kSettingsKey = u"Software\\Velmora\\PenWick";
 
 struct WindowDefaults {
     static constexpr float Left = 3255, Top = 2355, Width = 5325, Height = 4560;
@@ -26,10 +25,6 @@ struct Settings {
     std::u16string SoundFile;
     bool ShowMain = false;
     std::u16string InitDir;
-};
-
-struct ProgramVersion {
-    int major = 1, minor = 10, revision = 31;
 };
 
 // "1.10.0031": minor padded to two digits, revision to four.

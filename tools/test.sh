@@ -10,6 +10,10 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 "$root/tools/deps.sh"
 
+echo "== structure: which folder may include which"
+structure_rc=0
+python3 "$root/tools/check_structure.py" || structure_rc=$?
+
 echo "== native tree: portable code, unit tests, sanitizers"
 cmake -S "$root" -B "$out/native" -DCMAKE_BUILD_TYPE=Debug -DPW_SANITIZE=ON >/dev/null
 cmake --build "$out/native" -j "$jobs"
@@ -33,8 +37,9 @@ e2e_passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$out/e2e-tests.l
 e2e_failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*listed below.*/\1/p' "$out/e2e-tests.log" | tail -n1)
 passed=$(( ${unit_total:-0} - ${unit_failed:-0} + ${e2e_passed:-0} ))
 failed=$(( ${unit_failed:-0} + ${e2e_failed:-0} ))
-if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ]; then
+if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ]; then
     [ "$failed" -gt 0 ] || failed=1
 fi
+python3 "$root/tools/check_structure.py" --ratio | tail -n1
 echo "tests: $passed passed, $failed failed"
-[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ]
+[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ]

@@ -1,6 +1,6 @@
 #include "tray/Tray.h"
 
-#include "app/MainLayout.h"
+#include "platform/Identity.h"
 
 namespace pw {
 
@@ -11,21 +11,26 @@ constexpr std::intptr_t kRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
 
 }  // namespace
 
-Tray::Tray(Form& form, NotifyIcon& icon, const Settings& settings,
-           std::function<void()> showMainWindow)
-    : form_(form), icon_(icon), settings_(settings), showMainWindow_(std::move(showMainWindow)) {}
+Tray::Tray(Form& form, NotifyIcon& icon, const Settings& settings, std::u16string tip,
+           std::string menuName, std::function<void()> showMainWindow)
+    : form_(form),
+      icon_(icon),
+      settings_(settings),
+      menuName_(std::move(menuName)),
+      showMainWindow_(std::move(showMainWindow)) {
+    data_.hWnd = &form_;
+    data_.uFlags = 7;
+    data_.uCallbackMessage = kTrayCallbackMessage;
+    data_.uID = kTrayIconId;
+    data_.szTip = std::move(tip);
+}
 
 TrayPicture Tray::StateIcon() const {
     return settings_.GetClip ? TrayPicture::Program : TrayPicture::Paused;
 }
 
 void Tray::AddTrayIcon() {
-    data_.hWnd = &form_;
-    data_.uFlags = 7;
-    data_.uCallbackMessage = kCallbackMessage;
     data_.hIcon = StateIcon();
-    data_.uID = kIconId;
-    data_.szTip = kProductName;
     icon_.notify(NotifyAction::Add, data_);
     shown_ = true;
     Hook();
@@ -37,12 +42,12 @@ void Tray::RemoveTrayIcon() {
     shown_ = false;
 }
 
-void Tray::UpdateTrayIcon() {
-    data_.hIcon = StateIcon();
-    Modify();
-}
+void Tray::UpdateTrayIcon() { ShowPicture(StateIcon()); }
 
-void Tray::Modify() { icon_.notify(NotifyAction::Modify, data_); }
+void Tray::ShowPicture(TrayPicture picture) {
+    data_.hIcon = picture;
+    icon_.notify(NotifyAction::Modify, data_);
+}
 
 void Tray::Hook() {
     form_.hookMessages([this](std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -59,11 +64,13 @@ void Tray::WindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_
         icon_.notify(NotifyAction::Add, data_);
         return;
     }
-    if (wParam != kIconId) return;
+    // Only the icon's own message counts: another message that happens to carry the icon's
+    // number in wParam must not show the window or pop up the menu.
+    if (message != kTrayCallbackMessage || wParam != kTrayIconId) return;
     if (lParam == kLeftDoubleClick) {
         showMainWindow_();
     } else if (lParam == kRightButtonDown) {
-        form_.popupMenu("mnuTray");
+        form_.popupMenu(menuName_);
     }
 }
 

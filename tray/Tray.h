@@ -2,6 +2,7 @@
 // The notification-area icon and the hook on the main window that hears its clicks.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "platform/Form.h"
 #include "platform/NotifyIcon.h"
@@ -11,11 +12,9 @@ namespace pw {
 
 class Tray {
   public:
-    static constexpr std::uint32_t kIconId = 61860;
-    static constexpr std::uint32_t kCallbackMessage = 1066;  // WM_USER + 42
-
-    Tray(Form& form, NotifyIcon& icon, const Settings& settings,
-         std::function<void()> showMainWindow);
+    // `menuName` is the window's top-level menu that the right button pops up.
+    Tray(Form& form, NotifyIcon& icon, const Settings& settings, std::u16string tip,
+         std::string menuName, std::function<void()> showMainWindow);
 
     void AddTrayIcon();
     void RemoveTrayIcon();
@@ -26,14 +25,14 @@ class Tray {
 
     // The program icon while watching is on, the paused icon otherwise.
     TrayPicture StateIcon() const;
-    // The capture alert swaps the picture itself.
-    TrayIconData& TrayIconRecord() { return data_; }
-    void Modify();
+    // Shows a picture without touching the state it stands for (the capture alert's blinks).
+    void ShowPicture(TrayPicture picture);
 
   private:
     Form& form_;
     NotifyIcon& icon_;
     const Settings& settings_;
+    std::string menuName_;
     std::function<void()> showMainWindow_;
     TrayIconData data_;
     bool shown_ = false;

@@ -19,11 +19,17 @@ class MainFixture : public ::testing::Test {
     fake::FakeControl& control(std::string_view name) { return form().control(name); }
     fake::FakeControl& content() { return control("Content"); }
     std::u16string position() { return control("cmdGo").text(); }
+    // A command from the menu bar or the tray menu, as the user gives it.
+    void Command(std::string_view item) { form().menu(item).click(); }
+    void Hide() { Command("PanelClose"); }
+    void SetSetting(std::u16string_view name, std::u16string_view text) {
+        registry.setString(RegRoot::CurrentUser, kSettingsKey, name, text);
+    }
     // Fills the list with panels "1".."n", ending on the last one.
     void MakePanels(int n) {
         content().paste(u"1");
         for (int i = 2; i <= n; ++i) {
-            main->PanelNew_Click();
+            Command("PanelNew");
             content().paste(std::u16string(1, static_cast<char16_t>(u'0' + i % 10)));
         }
     }

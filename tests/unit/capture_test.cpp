@@ -7,13 +7,14 @@ class Capture : public MainFixture {
   public:
     void StartHidden() {
         Start();
-        main->HideMainWindow();
+        Hide();
     }
     void Tick() { form().timer("ClipTimer").tick(); }
     void Copy(std::u16string text, bool confidential = false) {
         clipboard.copy(std::move(text), confidential);
         Tick();
     }
+    const std::u16string& last() { return main->clipMonitor().lastClipText(); }
     fake::FakeTimer& alert() { return form().timer("AlertTimer"); }
 };
 
@@ -32,22 +33,18 @@ TEST_F(Capture, FirstCaptureFillsTheEmptyPanelAndTheNextAppends) {
     EXPECT_TRUE(alert().enabled());
 }
 
-TEST_F(Capture, NothingIsCapturedWhileTheWindowIsVisibleNorAfterHiding) {
+TEST_F(Capture, TextSeenAtStartOrWhileVisibleIsNeverCaptured) {
+    clipboard.copy(u"old");
     Start();
     Copy(u"abc");
-    main->HideMainWindow();
+    Hide();
     Tick();
     EXPECT_EQ(state.Panels.count(), 1);
     EXPECT_EQ(state.Panels.text(1), u"");
-    EXPECT_EQ(state.LastClipText, u"abc");
+    EXPECT_EQ(last(), u"abc");
     EXPECT_TRUE(sound.played.empty());
-}
-
-TEST_F(Capture, TextOnTheClipboardAtStartIsNotCaptured) {
-    clipboard.copy(u"old");
-    StartHidden();
-    Tick();
-    EXPECT_EQ(state.Panels.text(1), u"");
+    Copy(u"");
+    EXPECT_EQ(last(), u"");
     Copy(u"new");
     EXPECT_EQ(state.Panels.text(1), u"new");
 }
@@ -59,7 +56,7 @@ TEST_F(Capture, ATextHeldByAPanelIsCapturedAgainOnlyAfterThatPanelChanged) {
     Copy(u"B");
     Copy(u"A");
     EXPECT_EQ(state.Panels.count(), 2);
-    main->cmdFirst_Click();
+    Command("GoFirst");
     content().type(u"!");
     Copy(u"C");
     Copy(u"A");
@@ -67,36 +64,42 @@ TEST_F(Capture, ATextHeldByAPanelIsCapturedAgainOnlyAfterThatPanelChanged) {
     EXPECT_EQ(state.Panels.text(4), u"A");
 }
 
-TEST_F(Capture, LimitCountsUtf16UnitsAndIsStrict) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Limit", u"10");
-    StartHidden();
-    Copy(u"0123456789");
+TEST_F(Capture, TheLimitCountsUtf16UnitsAndIsStrict) {
+    struct Case {
+        const char16_t* limit;
+        std::u16string text;
+        bool captured;
+    };
+    const Case cases[] = {
+        {u"10", u"0123456789", false},
+        {u"10", u"0123456789A", true},
+        {u"10", u"五个中文字\r\n中文字", false},  // 5 + 2 + 3 units
+        {u"10", u"😀😀😀😀😀", false},                 // 5 characters, 10 units
+        {u"10", u"😀😀😀😀😀!", true},
+        {u"-3", u"x", true},
+        {u"0", u"x", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        state = {};
+        clipboard.copy(u"");
+        SetSetting(u"Limit", c.limit);
+        StartHidden();
+        Copy(c.text);
+        EXPECT_EQ(state.Panels.text(1) == c.text, c.captured);
+    }
+}
+
+TEST_F(Capture, ALockedClipboardDelaysTheCaptureButNeitherLosesNorRevivesAText) {
+    Start();
+    Copy(u"seen while visible");
+    Hide();
+    clipboard.locked = true;
+    Tick();
+    clipboard.locked = false;
+    Tick();
     EXPECT_EQ(state.Panels.text(1), u"");
-    Copy(u"0123456789A");
-    EXPECT_EQ(state.Panels.text(1), u"0123456789A");
-    Copy(u"五个中文字\r\n中文字");  // 5 + 2 + 3 = 10
-    EXPECT_EQ(state.Panels.count(), 1);
-    Copy(u"五个中文字\r\n中文字!");
-    EXPECT_EQ(state.Panels.count(), 2);
-}
 
-TEST_F(Capture, NegativeOrZeroLimitLetsAnyTextIn) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"Limit", u"-3");
-    StartHidden();
-    Copy(u"x");
-    EXPECT_EQ(state.Panels.text(1), u"x");
-}
-
-TEST_F(Capture, EmptyingTheClipboardForgetsTheLastText) {
-    StartHidden();
-    Copy(u"keep");
-    Copy(u"");
-    EXPECT_EQ(state.LastClipText, u"");
-    EXPECT_EQ(state.Panels.count(), 1);
-}
-
-TEST_F(Capture, ALockedClipboardDelaysTheCaptureButLosesNothing) {
-    StartHidden();
     clipboard.copy(u"while locked");
     clipboard.locked = true;
     Tick();
@@ -105,17 +108,6 @@ TEST_F(Capture, ALockedClipboardDelaysTheCaptureButLosesNothing) {
     clipboard.locked = false;
     Tick();
     EXPECT_EQ(state.Panels.text(1), u"while locked");
-}
-
-TEST_F(Capture, ALockedClipboardDoesNotMakeAnOldTextNew) {
-    Start();
-    Copy(u"seen while visible");
-    main->HideMainWindow();
-    clipboard.locked = true;
-    Tick();
-    clipboard.locked = false;
-    Tick();
-    EXPECT_EQ(state.Panels.text(1), u"");
 }
 
 TEST_F(Capture, AnUnchangedClipboardIsNotReadAgain) {
@@ -140,8 +132,8 @@ TEST_F(Capture, ConfidentialTextNeverBecomesAPanel) {
 }
 
 TEST_F(Capture, ShowMainBringsTheWindowUpWithTheNewPanel) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"ShowMain", u"True");
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"PlaySound", u"False");
+    SetSetting(u"ShowMain", u"True");
+    SetSetting(u"PlaySound", u"False");
     StartHidden();
     Copy(u"pop");
     EXPECT_TRUE(form().visible());
@@ -154,35 +146,34 @@ TEST_F(Capture, ShowMainBringsTheWindowUpWithTheNewPanel) {
 TEST_F(Capture, AFullListWarnsOnceAndKeepsEveryText) {
     Start();
     MakePanels(99);
-    main->HideMainWindow();
-    int ticksDuringBox = 0;
+    Hide();
+    int boxes = 0;
     ui.whileBoxOpen = [&](const fake::ShownMessage&) {
         // Ticks keep arriving while the warning waits for the user.
         Tick();
         Tick();
-        ++ticksDuringBox;
+        ++boxes;
     };
     Copy(u"one too many");
     Tick();
-    Tick();
-    EXPECT_EQ(ticksDuringBox, 1);
+    EXPECT_EQ(boxes, 1);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, u"已有99个面板，不能再加了！");
     EXPECT_EQ(state.Panels.text(99), u"9");
-    EXPECT_EQ(state.LastClipText, u"one too many");
+    EXPECT_EQ(last(), u"one too many");
     EXPECT_FALSE(alert().enabled());
 }
 
 TEST_F(Capture, TrayClipSwitchesWatchingAndSavesAtOnce) {
     StartHidden();
-    form().menu("TrayClip").click();
+    Command("TrayClip");
     EXPECT_FALSE(form().menu("TrayClip").checked());
     EXPECT_FALSE(form().timer("ClipTimer").enabled());
     EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
     EXPECT_EQ(Setting(u"GetClip"), u"False");
 
     clipboard.copy(u"copied while paused");
-    form().menu("TrayClip").click();
+    Command("TrayClip");
     EXPECT_TRUE(form().menu("TrayClip").checked());
     EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Program);
     EXPECT_EQ(Setting(u"GetClip"), u"True");
@@ -192,38 +183,22 @@ TEST_F(Capture, TrayClipSwitchesWatchingAndSavesAtOnce) {
     EXPECT_EQ(state.Panels.text(1), u"after");
 }
 
-TEST_F(Capture, AlertBlinksThreeTimesAndEndsOnTheStateIcon) {
+TEST_F(Capture, AlertBlinksThreeTimesOnTheStateIconReadAfreshEachTick) {
     StartHidden();
     Copy(u"blink");
     std::vector<TrayPicture> seen;
     for (int i = 0; i < 8; ++i) {
+        if (i == 3) Command("TrayClip");  // watching off in the middle of the alert
         alert().tick();
         seen.push_back(notifyIcon.current.hIcon);
     }
     using P = TrayPicture;
-    EXPECT_EQ(seen, (std::vector<P>{P::Alert, P::Program, P::Alert, P::Program, P::Alert,
-                                    P::Program, P::Program, P::Program}));
+    EXPECT_EQ(seen, (std::vector<P>{P::Alert, P::Program, P::Alert, P::Paused, P::Alert, P::Paused,
+                                    P::Paused, P::Paused}));
     EXPECT_FALSE(alert().enabled());
 }
 
-TEST_F(Capture, SwitchingWatchingOffDuringAnAlertShowsThePausedIconAtOnce) {
-    StartHidden();
-    Copy(u"blink");
-    alert().tick();
-    alert().tick();
-    form().menu("TrayClip").click();
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
-    alert().tick();
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Alert);
-    alert().tick();
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
-    alert().tick();
-    alert().tick();
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
-    EXPECT_FALSE(alert().enabled());
-}
-
-TEST_F(Capture, ASecondCaptureRestartsTheCount) {
+TEST_F(Capture, ASecondCaptureRestartsTheAlert) {
     StartHidden();
     Copy(u"first");
     alert().tick();

@@ -25,11 +25,11 @@ TEST_F(Panels, PagingButtonsFollowThePosition) {
     Start();
     MakePanels(5);
     ExpectPagingButtons(*this, true, false);
-    main->cmdFirst_Click();
+    Command("GoFirst");
     EXPECT_EQ(position(), u"1/5");
     ExpectPagingButtons(*this, false, true);
-    main->cmdNext_Click();
-    main->cmdNext_Click();
+    Command("GoNext");
+    Command("GoNext");
     EXPECT_EQ(control("cmdGo").toolTip(), u"第3项，共5项");
     ExpectPagingButtons(*this, true, true);
 }
@@ -37,8 +37,8 @@ TEST_F(Panels, PagingButtonsFollowThePosition) {
 TEST_F(Panels, PagingNeverWrapsAndMenuCommandsRunWhereButtonsAreDisabled) {
     Start();
     MakePanels(4);
-    main->cmdFirst_Click();
-    main->cmdNext_Click();
+    Command("GoFirst");
+    Command("GoNext");
     form().menu("GoBack").click();
     EXPECT_EQ(position(), u"1/4");
     form().menu("GoBack").click();
@@ -55,8 +55,8 @@ TEST_F(Panels, PagingNeverWrapsAndMenuCommandsRunWhereButtonsAreDisabled) {
 TEST_F(Panels, AddingAppendsAnEmptyPanelAtTheEnd) {
     Start();
     MakePanels(4);
-    main->cmdFirst_Click();
-    main->cmdNext_Click();
+    Command("GoFirst");
+    Command("GoNext");
     form().menu("PanelNew").click();
     EXPECT_EQ(position(), u"5/5");
     EXPECT_EQ(content().text(), u"");
@@ -68,8 +68,8 @@ TEST_F(Panels, AddingAppendsAnEmptyPanelAtTheEnd) {
 TEST_F(Panels, TheHundredthPanelIsRefused) {
     Start();
     MakePanels(99);
-    main->cmdFirst_Click();
-    main->PanelNew_Click();
+    Command("GoFirst");
+    Command("PanelNew");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, u"已有99个面板，不能再加了！");
     EXPECT_EQ(ui.shown[0].title, u"PenWick");
@@ -81,11 +81,11 @@ TEST_F(Panels, TheHundredthPanelIsRefused) {
 TEST_F(Panels, DeletingAsksAndRemovesOnlyOnYes) {
     Start();
     MakePanels(5);
-    main->cmdFirst_Click();
-    main->cmdNext_Click();
-    main->cmdNext_Click();
+    Command("GoFirst");
+    Command("GoNext");
+    Command("GoNext");
     ui.answers = {MsgResult::No};
-    main->PanelDel_Click();
+    Command("PanelDel");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, u"您确定要删除第3个面板吗？");
     EXPECT_EQ(ui.shown[0].icon, MsgIcon::Question);
@@ -98,7 +98,7 @@ TEST_F(Panels, DeletingAsksAndRemovesOnlyOnYes) {
     EXPECT_EQ(content().text(), u"4");
 
     ui.answers = {MsgResult::Closed};
-    main->PanelDel_Click();
+    Command("PanelDel");
     EXPECT_EQ(position(), u"3/4");
 }
 
@@ -120,7 +120,7 @@ TEST_F(Panels, RemovingTheLastOrTheOnlyPanel) {
 TEST_F(Panels, RemovingAnEarlierPanelKeepsTheCurrentNumber) {
     Start();
     MakePanels(5);
-    main->cmdBack_Click();  // 4 of 5
+    Command("GoBack");  // 4 of 5
     main->RemovePanel(2);
     EXPECT_EQ(position(), u"4/4");
     EXPECT_EQ(content().text(), u"5");
@@ -129,8 +129,8 @@ TEST_F(Panels, RemovingAnEarlierPanelKeepsTheCurrentNumber) {
 TEST_F(Panels, ClearingLeavesOneEmptyPanelThatTakesTyping) {
     Start();
     MakePanels(8);
-    main->cmdFirst_Click();
-    for (int i = 0; i < 5; ++i) main->cmdNext_Click();
+    Command("GoFirst");
+    for (int i = 0; i < 5; ++i) Command("GoNext");
     main->ClearPanels();
     EXPECT_EQ(position(), u"1/1");
     content().type(u"x");
@@ -143,9 +143,9 @@ TEST_F(Panels, EveryKeystrokeReachesThePanelAndSurvivesPaging) {
     MakePanels(2);
     content().type(u"ab\bc");
     EXPECT_EQ(state.Panels.text(2), u"2ac");
-    main->cmdBack_Click();
+    Command("GoBack");
     EXPECT_EQ(content().text(), u"1");
-    main->cmdNext_Click();
+    Command("GoNext");
     EXPECT_EQ(content().text(), u"2ac");
 }
 
@@ -155,8 +155,8 @@ TEST_F(Panels, LargeAndUnusualTextsAreKeptExactly) {
     big[100] = 0xD800;  // a lone surrogate must survive as it is
     big += u"\r\nend";
     content().paste(big);
-    main->PanelNew_Click();
-    main->cmdFirst_Click();
+    Command("PanelNew");
+    Command("GoFirst");
     EXPECT_EQ(content().text().size(), big.size());
     EXPECT_TRUE(state.Panels.text(1) == big);
 }
@@ -171,8 +171,8 @@ TEST_F(Panels, SelectAllSelectsTheWholeText) {
 
 TEST_F(Panels, RefreshWhileHiddenLeavesTheFocusAlone) {
     Start();
-    main->HideMainWindow();
-    main->PanelNew_Click();
+    Hide();
+    Command("PanelNew");
     EXPECT_EQ(position(), u"2/2");
     EXPECT_FALSE(form().visible());
 }
@@ -185,7 +185,7 @@ TEST_F(Panels, EscapeFromTheTextOrAButtonHidesTheWindow) {
     EXPECT_TRUE(form().menu("TrayShow").visible());
     EXPECT_EQ(state.Panels.text(1), u"keep");
 
-    main->ShowMainWindow();
+    Command("TrayShow");
     control("cmdGo").type(u"\x1b");
     EXPECT_FALSE(form().visible());
 }

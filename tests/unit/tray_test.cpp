@@ -5,52 +5,39 @@ namespace {
 
 using TrayIcon = MainFixture;
 
-constexpr std::uintptr_t kIcon = 61860;
-constexpr std::uint32_t kCallback = 1066;
+constexpr std::intptr_t kClick = 0x0201, kDoubleClick = 0x0203, kRightDown = 0x0204,
+                        kRightUp = 0x0205;
 
-TEST_F(TrayIcon, StartAddsTheIconWithItsRecordThenHooks) {
-    Start();
-    ASSERT_FALSE(notifyIcon.calls.empty());
-    const auto& add = notifyIcon.calls.front();
-    EXPECT_EQ(add.action, NotifyAction::Add);
-    EXPECT_EQ(add.data.uID, 61860u);
-    EXPECT_EQ(add.data.uCallbackMessage, 1066u);
-    EXPECT_EQ(add.data.uFlags, 7u);
-    EXPECT_EQ(add.data.szTip, u"PenWick");
-    EXPECT_EQ(add.data.hIcon, TrayPicture::Program);
-    EXPECT_EQ(add.data.hWnd, &form());
-    EXPECT_TRUE(form().hooked());
+TEST_F(TrayIcon, StartAddsTheIconInTheStateOfWatchingThenHooks) {
+    for (const char16_t* getClip : {u"True", u"FALSE"}) {
+        SetSetting(u"GetClip", getClip);
+        notifyIcon.calls.clear();
+        Start();
+        ASSERT_FALSE(notifyIcon.calls.empty());
+        const auto& add = notifyIcon.calls.front();
+        EXPECT_EQ(add.action, NotifyAction::Add);
+        EXPECT_EQ(add.data.szTip, u"PenWick");
+        EXPECT_EQ(add.data.hIcon, getClip == std::u16string_view(u"True") ? TrayPicture::Program
+                                                                          : TrayPicture::Paused);
+        EXPECT_EQ(add.data.hWnd, &form());
+        EXPECT_TRUE(form().hooked());
+    }
 }
 
-TEST_F(TrayIcon, WithWatchingOffItStartsPaused) {
-    registry.setString(RegRoot::CurrentUser, kSettingsKey, u"GetClip", u"FALSE");
+TEST_F(TrayIcon, OnlyTheIconsDoubleClickAndRightButtonDoAnything) {
     Start();
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
-}
-
-TEST_F(TrayIcon, DoubleClickShowsTheWindowAndRightButtonPopsUpTheMenu) {
-    Start();
-    main->HideMainWindow();
-    form().deliver(kCallback, kIcon, 0x0201);  // a single click does nothing
-    form().deliver(kCallback, kIcon, 0x0205);  // nor does the right button's release
+    Hide();
+    form().deliver(kTrayCallbackMessage, kTrayIconId, kClick);
+    form().deliver(kTrayCallbackMessage, kTrayIconId, kRightUp);
+    form().deliver(kDoubleClick, kTrayIconId, kDoubleClick);  // not the tray's message
+    form().deliver(kTrayCallbackMessage, kTrayIconId + 1, kRightDown);
     EXPECT_FALSE(form().visible());
     EXPECT_EQ(form().poppedUp(), "");
-    form().deliver(kCallback, kIcon, 0x0203);
+    form().deliver(kTrayCallbackMessage, kTrayIconId, kDoubleClick);
     EXPECT_TRUE(form().visible());
     EXPECT_FALSE(form().menu("TrayShow").visible());
-    form().deliver(kCallback, kIcon, 0x0203);
-    EXPECT_TRUE(form().visible());
-    form().deliver(kCallback, kIcon, 0x0204);
+    form().deliver(kTrayCallbackMessage, kTrayIconId, kRightDown);
     EXPECT_EQ(form().poppedUp(), "mnuTray");
-}
-
-TEST_F(TrayIcon, OtherMessagesAreLeftAlone) {
-    Start();
-    main->HideMainWindow();
-    form().deliver(0x0203, 1, 0x0203);
-    form().deliver(kCallback, 61861, 0x0204);
-    EXPECT_FALSE(form().visible());
-    EXPECT_EQ(form().poppedUp(), "");
 }
 
 TEST_F(TrayIcon, ANewTaskbarGetsTheIconBack) {
@@ -65,7 +52,7 @@ TEST_F(TrayIcon, ANewTaskbarGetsTheIconBack) {
 
 TEST_F(TrayIcon, ExitUnhooksAndRemovesTheIconAfterSaving) {
     Start();
-    form().menu("TrayQuit").click();
+    Command("TrayQuit");
     EXPECT_FALSE(form().hooked());
     EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Delete);
     EXPECT_FALSE(notifyIcon.shown);
@@ -74,8 +61,8 @@ TEST_F(TrayIcon, ExitUnhooksAndRemovesTheIconAfterSaving) {
 
 TEST_F(TrayIcon, TrayAddAppendsWithoutShowingTheWindow) {
     Start();
-    main->HideMainWindow();
-    form().menu("TrayAdd").click();
+    Hide();
+    Command("TrayAdd");
     EXPECT_EQ(position(), u"2/2");
     EXPECT_FALSE(form().visible());
 }
