@@ -27,10 +27,11 @@ Main::Main(AppState& state, Platform& platform)
       monitor_(platform.clipboard),
       alert_(form_->timer("AlertTimer")) {
     content_ = &form_->control("Content");
+    state_.Panels.setEditor([this] { return content_->text(); });
     WireEvents();
 }
 
-Main::~Main() = default;
+Main::~Main() { state_.Panels.setEditor(nullptr); }
 
 void Main::WireEvents() {
     Form& f = *form_;
@@ -113,6 +114,7 @@ void Main::ShowPanel() {
     Control& go = form_->control("cmdGo");
     go.setText(current + u"/" + count);
     content_->setText(p.currentText());
+    state_.Panels.markInStep();
     go.setToolTip(u"第" + current + u"项，共" + count + u"项");
     if (form_->visible()) content_->setFocus();
     const bool first = p.current() == 1, last = p.current() == p.count();
@@ -122,7 +124,8 @@ void Main::ShowPanel() {
     form_->control("cmdNext").setEnabled(!last);
 }
 
-void Main::Content_Change() { state_.Panels.setText(state_.Panels.current(), content_->text()); }
+// The store fetches the text from the box when somebody reads it, not on every keystroke.
+void Main::Content_Change() { state_.Panels.markEdited(); }
 
 void Main::PanelNew_Click() { AddPanel(); }
 
@@ -254,10 +257,10 @@ void Main::Form_Resize() {
 
 void Main::ClipTimer_Timer() {
     auto text = monitor_.Poll(form_->visible(), state_.settings.Limit, state_.Panels);
-    if (text) Capture(*text);
+    if (text) Capture(std::move(*text));
 }
 
-void Main::Capture(const std::u16string& text) {
+void Main::Capture(std::u16string text) {
     PanelStore& panels = state_.Panels;
     // With 99 panels the warning has been shown and nothing is stored.
     if (!panels.text(panels.count()).empty() && !AddPanel()) return;
@@ -266,7 +269,7 @@ void Main::Capture(const std::u16string& text) {
     if (s.PlaySound) platform_.sound.playAsync(s.SoundFile);
     alert_.Start();
     panels.setCurrent(panels.count());
-    panels.setText(panels.count(), text);
+    panels.setText(panels.count(), std::move(text));
     ShowPanel();
 }
 
@@ -288,8 +291,17 @@ void Main::HelpAbout_Click() {}
 
 // ---- Conversion ----
 
-void Main::ToolB2G_Click() { content_->setText(TraditionalToSimplified(content_->text())); }
+void Main::ToolB2G_Click() { ConvertPanel(TraditionalToSimplified); }
 
-void Main::ToolG2B_Click() { content_->setText(SimplifiedToTraditional(content_->text())); }
+void Main::ToolG2B_Click() { ConvertPanel(SimplifiedToTraditional); }
+
+// The whole panel is converted, whatever is selected; the result goes to the box and the
+// store without another copy.
+void Main::ConvertPanel(std::u16string (*convert)(std::u16string_view)) {
+    PanelStore& panels = state_.Panels;
+    std::u16string converted = convert(panels.currentText());
+    content_->setText(converted);
+    panels.setText(panels.current(), std::move(converted));
+}
 
 }  // namespace pw

@@ -57,7 +57,7 @@ class Main {
 
     // Clipboard capture and its alert
     void ClipTimer_Timer();
-    void Capture(const std::u16string& text);
+    void Capture(std::u16string text);
     void TrayClip_Click();
     void AlertTimer_Timer();
 
@@ -68,6 +68,7 @@ class Main {
     // Chinese conversion of the panel on show
     void ToolB2G_Click();
     void ToolG2B_Click();
+    void ConvertPanel(std::u16string (*convert)(std::u16string_view));
 
     AppState& state_;
     Platform& platform_;

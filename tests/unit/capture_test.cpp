@@ -33,6 +33,22 @@ TEST_F(Capture, FirstCaptureFillsTheEmptyPanelAndTheNextAppends) {
     EXPECT_TRUE(alert().enabled());
 }
 
+TEST_F(Capture, WhatIsTypedIntoALargePanelIsSeenAtOnceByEveryReader) {
+    const std::u16string big(3 << 20, u'字');
+    Start();
+    content().paste(big);
+    content().type(u"!");
+    EXPECT_EQ(state.Panels.text(1), big + u"!");
+    content().type(u"?");
+    Hide();
+    Copy(big + u"!?");  // the panel holds it already
+    EXPECT_EQ(state.Panels.count(), 1);
+    Copy(big + u"!");
+    EXPECT_EQ(state.Panels.count(), 2);
+    Command("GoFirst");
+    EXPECT_EQ(content().text(), big + u"!?");
+}
+
 TEST_F(Capture, TextSeenAtStartOrWhileVisibleIsNeverCaptured) {
     clipboard.copy(u"old");
     Start();
