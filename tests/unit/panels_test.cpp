@@ -3,72 +3,63 @@
 namespace pw::testing {
 namespace {
 
-using Panels = MainFixture;
-
-void ExpectPagingButtons(MainFixture& t, bool backward, bool forward) {
-    EXPECT_EQ(t.form().control("cmdFirst").enabled(), backward);
-    EXPECT_EQ(t.form().control("cmdBack").enabled(), backward);
-    EXPECT_EQ(t.form().control("cmdNext").enabled(), forward);
-    EXPECT_EQ(t.form().control("cmdLast").enabled(), forward);
-}
+class Panels : public MainFixture {
+  protected:
+    void Click(std::string_view name) { control(name).click(); }
+    // A button's name starts with "cmd"; anything else is a menu command.
+    void Press(std::string_view name) { name.starts_with("cmd") ? Click(name) : Command(name); }
+    // Enabled state of |< < > >|, and the position, as one text.
+    std::string Paging() {
+        std::string s;
+        for (const char* name : {"cmdFirst", "cmdBack", "cmdNext", "cmdLast"})
+            s += control(name).enabled() ? '+' : '-';
+        const std::u16string at = position();
+        return s + " " + std::string(at.begin(), at.end());
+    }
+};
 
 TEST_F(Panels, StartShowsOneEmptyPanelWithItsToolTip) {
     Start();
-    EXPECT_EQ(position(), u"1/1");
+    EXPECT_EQ(Paging(), "---- 1/1");
     EXPECT_EQ(control("cmdGo").toolTip(), u"第1项，共1项");
     EXPECT_EQ(content().text(), u"");
-    ExpectPagingButtons(*this, false, false);
     EXPECT_TRUE(content().hasFocus());
 }
 
-TEST_F(Panels, PagingButtonsFollowThePosition) {
+// Buttons and menu commands page alike; paging never wraps, and the menu commands run where
+// the buttons are disabled.
+TEST_F(Panels, PagingFollowsThePositionAndNeverWraps) {
     Start();
     MakePanels(5);
-    ExpectPagingButtons(*this, true, false);
-    Command("GoFirst");
-    EXPECT_EQ(position(), u"1/5");
-    ExpectPagingButtons(*this, false, true);
-    Command("GoNext");
-    Command("GoNext");
+    const std::pair<const char*, const char*> steps[] = {
+        {"cmdFirst", "--++ 1/5"}, {"GoBack", "--++ 1/5"},  {"cmdNext", "++++ 2/5"},
+        {"cmdLast", "++-- 5/5"},  {"GoNext", "++-- 5/5"},  {"GoFirst", "--++ 1/5"},
+        {"GoLast", "++-- 5/5"},   {"cmdBack", "++++ 4/5"}, {"GoBack", "++++ 3/5"}};
+    for (const auto& [name, after] : steps) {
+        Press(name);
+        EXPECT_EQ(Paging(), after) << "after " << name;
+    }
+    EXPECT_EQ(content().text(), u"3");
     EXPECT_EQ(control("cmdGo").toolTip(), u"第3项，共5项");
-    ExpectPagingButtons(*this, true, true);
-}
-
-TEST_F(Panels, PagingNeverWrapsAndMenuCommandsRunWhereButtonsAreDisabled) {
-    Start();
-    MakePanels(4);
-    Command("GoFirst");
-    Command("GoNext");
-    form().menu("GoBack").click();
-    EXPECT_EQ(position(), u"1/4");
-    form().menu("GoBack").click();
-    EXPECT_EQ(position(), u"1/4");
-    form().menu("GoLast").click();
-    EXPECT_EQ(position(), u"4/4");
-    form().menu("GoNext").click();
-    EXPECT_EQ(position(), u"4/4");
-    EXPECT_EQ(content().text(), u"4");
-    form().menu("GoFirst").click();
-    EXPECT_EQ(content().text(), u"1");
 }
 
 TEST_F(Panels, AddingAppendsAnEmptyPanelAtTheEnd) {
     Start();
     MakePanels(4);
-    Command("GoFirst");
-    Command("GoNext");
-    form().menu("PanelNew").click();
+    Click("cmdFirst");
+    Click("cmdNext");
+    Command("PanelNew");
     EXPECT_EQ(position(), u"5/5");
     EXPECT_EQ(content().text(), u"");
     EXPECT_EQ(state.Panels.text(2), u"2");
-    form().menu("TrayAdd").click();
+    Command("TrayAdd");
     EXPECT_EQ(position(), u"6/6");
 }
 
 TEST_F(Panels, TheHundredthPanelIsRefused) {
     Start();
     MakePanels(99);
-    Command("GoFirst");
+    Click("cmdFirst");
     Command("PanelNew");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, u"已有99个面板，不能再加了！");
@@ -81,25 +72,21 @@ TEST_F(Panels, TheHundredthPanelIsRefused) {
 TEST_F(Panels, DeletingAsksAndRemovesOnlyOnYes) {
     Start();
     MakePanels(5);
-    Command("GoFirst");
-    Command("GoNext");
-    Command("GoNext");
-    ui.answers = {MsgResult::No};
-    Command("PanelDel");
-    ASSERT_EQ(ui.shown.size(), 1u);
+    Click("cmdFirst");
+    Click("cmdNext");
+    Click("cmdNext");
+    const std::pair<MsgResult, std::u16string_view> answers[] = {
+        {MsgResult::No, u"3/5"}, {MsgResult::Closed, u"3/5"}, {MsgResult::Yes, u"3/4"}};
+    for (const auto& [answer, after] : answers) {
+        ui.answers = {answer};
+        Command("PanelDel");
+        EXPECT_EQ(position(), after);
+    }
+    ASSERT_EQ(ui.shown.size(), 3u);
     EXPECT_EQ(ui.shown[0].text, u"您确定要删除第3个面板吗？");
     EXPECT_EQ(ui.shown[0].icon, MsgIcon::Question);
     EXPECT_EQ(ui.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(position(), u"3/5");
-
-    ui.answers = {MsgResult::Yes};
-    form().menu("PanelDel").click();
-    EXPECT_EQ(position(), u"3/4");
     EXPECT_EQ(content().text(), u"4");
-
-    ui.answers = {MsgResult::Closed};
-    Command("PanelDel");
-    EXPECT_EQ(position(), u"3/4");
 }
 
 TEST_F(Panels, RemovingTheLastOrTheOnlyPanel) {
@@ -120,7 +107,7 @@ TEST_F(Panels, RemovingTheLastOrTheOnlyPanel) {
 TEST_F(Panels, RemovingAnEarlierPanelKeepsTheCurrentNumber) {
     Start();
     MakePanels(5);
-    Command("GoBack");  // 4 of 5
+    Click("cmdBack");
     main->RemovePanel(2);
     EXPECT_EQ(position(), u"4/4");
     EXPECT_EQ(content().text(), u"5");
@@ -129,8 +116,7 @@ TEST_F(Panels, RemovingAnEarlierPanelKeepsTheCurrentNumber) {
 TEST_F(Panels, ClearingLeavesOneEmptyPanelThatTakesTyping) {
     Start();
     MakePanels(8);
-    Command("GoFirst");
-    for (int i = 0; i < 5; ++i) Command("GoNext");
+    Click("cmdBack");
     main->ClearPanels();
     EXPECT_EQ(position(), u"1/1");
     content().type(u"x");
@@ -143,9 +129,9 @@ TEST_F(Panels, EveryKeystrokeReachesThePanelAndSurvivesPaging) {
     MakePanels(2);
     content().type(u"ab\bc");
     EXPECT_EQ(state.Panels.text(2), u"2ac");
-    Command("GoBack");
+    Click("cmdBack");
     EXPECT_EQ(content().text(), u"1");
-    Command("GoNext");
+    Click("cmdNext");
     EXPECT_EQ(content().text(), u"2ac");
 }
 
@@ -156,22 +142,37 @@ TEST_F(Panels, LargeAndUnusualTextsAreKeptExactly) {
     big += u"\r\nend";
     content().paste(big);
     Command("PanelNew");
-    Command("GoFirst");
+    Click("cmdFirst");
     EXPECT_EQ(content().text().size(), big.size());
     EXPECT_TRUE(state.Panels.text(1) == big);
+}
+
+// Only the panel on show is converted, whole, whatever is selected.
+TEST_F(Panels, ToolsConvertThePanelOnShow) {
+    Start();
+    content().paste(u"頭髮");
+    Command("PanelNew");
+    content().paste(u"理發與頭髮\r\n國語");
+    content().select(0, 2);
+    Command("ToolB2G");
+    EXPECT_EQ(content().text(), u"理发与头发\r\n国语");
+    EXPECT_EQ(state.Panels.text(1), u"頭髮");
+    EXPECT_EQ(state.Panels.text(2), u"理发与头发\r\n国语");
+    Command("ToolG2B");
+    EXPECT_EQ(state.Panels.text(2), u"理髮與頭髮\r\n國語");
 }
 
 TEST_F(Panels, SelectAllSelectsTheWholeText) {
     Start();
     content().paste(u"第一行\r\n第二行");
-    form().menu("EditAll").click();
+    Command("EditAll");
     EXPECT_EQ(content().selection().start, 0u);
     EXPECT_EQ(content().selection().length, 8u);
 }
 
-TEST_F(Panels, RefreshWhileHiddenLeavesTheFocusAlone) {
+TEST_F(Panels, RefreshWhileHiddenLeavesTheWindowHidden) {
     Start();
-    Hide();
+    content().type(u"\x1b");
     Command("PanelNew");
     EXPECT_EQ(position(), u"2/2");
     EXPECT_FALSE(form().visible());

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+#include <utility>
+
 #include "platform/fake/FakeUi.h"
 #include "settings/NumberText.h"
 #include "settings/Registry.h"
@@ -15,46 +19,39 @@ using fake::FakeRegistry;
 constexpr std::u16string_view kFolder = u"C:\\程序\\PenWick";
 
 TEST(NumberText, WholeAndFractionalNumbersHaveNoBlankAndUseAPoint) {
-    EXPECT_EQ(NumText(std::int64_t{7}), u"7");
     EXPECT_EQ(NumText(std::int64_t{-32768}), u"-32768");
-    EXPECT_EQ(NumText(3255.0f), u"3255");
-    EXPECT_EQ(NumText(12.5f), u"12.5");
-    EXPECT_EQ(NumText(-0.0f), u"0");
-    EXPECT_EQ(NumberValue(NumText(1234567.0f)), 1234567.0);
+    const std::pair<float, std::u16string_view> cases[] = {
+        {3255.0f, u"3255"}, {12.5f, u"12.5"}, {-0.0f, u"0"}, {1234567.0f, u"1234567"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(NumText(value), text) << value;
 }
 
 TEST(NumberText, NumberValueReadsTheLeadingNumberOnly) {
-    EXPECT_EQ(NumberValue(u""), 0);
-    EXPECT_EQ(NumberValue(u"abc"), 0);
-    EXPECT_EQ(NumberValue(u"  42abc"), 42);
-    EXPECT_EQ(NumberValue(u"-17.25"), -17.25);
-    EXPECT_EQ(NumberValue(u".5"), 0.5);
-    EXPECT_EQ(NumberValue(u"1e3"), 1000);
-    EXPECT_EQ(NumberValue(u"2e"), 2);  // an exponent without digits is not one
-    EXPECT_EQ(NumberValue(u"-"), 0);
-    EXPECT_EQ(NumberValue(u"１２"), 0);  // full-width digits are not digits here
+    // An exponent without digits is not one; full-width digits are not digits here.
+    const std::pair<std::u16string_view, double> cases[] = {
+        {u"", 0},       {u"abc", 0}, {u"  42abc", 42}, {u"-17.25", -17.25}, {u".5", 0.5},
+        {u"1e3", 1000}, {u"2e", 2},  {u"-", 0},        {u"１２", 0}};
+    for (const auto& c : cases) EXPECT_EQ(NumberValue(c.first), c.second) << "case " << &c - cases;
 }
 
 TEST(NumberText, RoundingTakesHalvesToEvenAndRefusesOutOfRange) {
-    EXPECT_EQ(RoundToInt16(250.5), 250);
-    EXPECT_EQ(RoundToInt16(251.5), 252);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);
-    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-    EXPECT_EQ(RoundToInt16(-32769), std::nullopt);
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+        {250.5, 250},  {251.5, 252},       {-2.5, -2},  {32767.4, 32767},
+        {32767.5, {}}, {-32768.5, -32768}, {-32769, {}}};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToInt16(value), rounded) << value;
     EXPECT_EQ(RoundToInt32(2147483648.0), std::nullopt);
     EXPECT_EQ(RoundToInt32(1e300 * 10), std::nullopt);
 }
 
 TEST(NumberText, BoolRuleIgnoresCaseButNothingElse) {
-    EXPECT_TRUE(BoolRule(u"TRUE", false));
-    EXPECT_TRUE(BoolRule(u"tRuE", false));
-    EXPECT_FALSE(BoolRule(u"False", true));
-    EXPECT_TRUE(BoolRule(u"yes", true));
-    EXPECT_FALSE(BoolRule(u"1", false));
-    EXPECT_FALSE(BoolRule(u" true", false));
-    EXPECT_TRUE(BoolRule(u"", true));
+    // The text, and what it reads as when the fallback is false and when it is true.
+    const std::tuple<std::u16string_view, bool, bool> cases[] = {
+        {u"TRUE", true, true}, {u"tRuE", true, true},   {u"False", false, false},
+        {u"1", false, true},   {u" true", false, true}, {u"", false, true}};
+    for (const auto& c : cases) {
+        const auto& [text, ifFalse, ifTrue] = c;
+        EXPECT_EQ(BoolRule(text, false), ifFalse) << "case " << &c - cases;
+        EXPECT_EQ(BoolRule(text, true), ifTrue) << "case " << &c - cases;
+    }
 }
 
 TEST(RegistryAccess, ReadsOnlyPlainStringsUpToTheFirstNul) {
