@@ -9,7 +9,7 @@ int wmain(int argc, wchar_t** argv) {
     // A crash in the driver must end the run, not wait on an error box.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     testing::InitGoogleTest(&argc, argv);
-    std::printf("program under test: %s\n", e2e::toUtf8(e2e::programPath()).c_str());
+    std::wprintf(L"program under test: %ls\n", e2e::programPath().c_str());
     std::fflush(stdout);
     return RUN_ALL_TESTS();
 }

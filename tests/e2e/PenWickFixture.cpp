@@ -29,7 +29,7 @@ void PenWick::Launch() {
     main = program.waitForWindow();
     ASSERT_TRUE(main) << "no window captioned PenWick 1.10";
     ASSERT_TRUE(poll([&] { return isVisible(main); }));
-    content = findChildByClass(main, L"Edit");
+    content = findChild(main, L"Edit");
     go = findChild(main, L"Button", L"1/1");
     first = findChild(main, L"Button", L"|<");
     back = findChild(main, L"Button", L"<");
