@@ -55,10 +55,14 @@ TEST_F(Capture, TextAPasswordManagerMarksPrivateIsNeverCaptured) {
 TEST_F(Capture, TheTrayMenuPopsUpOnTheRightButton) {
     Launch();
     Hide();
-    ASSERT_TRUE(post(main, 1066, 61860, WM_RBUTTONDOWN));
-    HWND menu = waitFor([&] { return FindWindowW(L"#32768", nullptr); });
-    ASSERT_TRUE(menu) << "no pop-up menu";
-    EXPECT_TRUE(isVisible(menu));
+    ASSERT_TRUE(post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, WM_RBUTTONDOWN));
+    // The menu window may exist a moment before it shows.
+    HWND menu = waitFor([&] {
+        for (HWND w : topWindows(program.pid(), L"#32768"))
+            if (isVisible(w)) return w;
+        return HWND{};
+    });
+    ASSERT_TRUE(menu) << "no pop-up menu on show";
     // Esc closes it without choosing anything.
     keybd_event(VK_ESCAPE, 0, 0, 0);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
@@ -70,7 +74,7 @@ TEST_F(Capture, TheTrayMenuPopsUpOnTheRightButton) {
 // The clipboard timer keeps ticking while the warning's message box waits.
 TEST_F(Capture, WithNinetyNinePanelsTheWarningComesOnce) {
     Launch();
-    for (int i = 1; i < 99; ++i) Command(u"面板(&P)", u"添加(&A)");
+    for (int i = 1; i < 99; ++i) Command("PanelNew");
     ASSERT_TRUE(WaitPosition(L"99/99"));
     ASSERT_TRUE(typeText(content, L"last"));
     Hide();

@@ -14,15 +14,21 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Identity.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
 using Millis = std::chrono::milliseconds;
 
 inline constexpr Millis kTimeout = 10s;
-inline constexpr std::wstring_view kCaption = L"PenWick 1.10";
-inline constexpr std::wstring_view kBoxCaption = L"PenWick";
-inline constexpr std::wstring_view kKeyPath = L"Software\\Velmora\\PenWick";
+// The program's identity; wchar_t is UTF-16 here.
+inline std::wstring_view wide(std::u16string_view text) {
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
+inline const std::wstring_view kCaption = wide(pw::kMainCaption);
+inline const std::wstring_view kBoxCaption = wide(pw::kProductName);
+inline const std::wstring_view kKeyPath = wide(pw::kSettingsKey);
 
 // Calls condition until it holds or the timeout passes; true when it held.
 bool poll(const std::function<bool()>& condition, Millis timeout = kTimeout);

@@ -9,7 +9,7 @@ using MainWindow = PenWick;
 TEST_F(MainWindow, ASecondStartEndsAtOnceAndTheFirstKeepsItsPanels) {
     Launch();
     ASSERT_TRUE(typeText(content, L"第一个实例"));
-    Command(u"面板(&P)", u"添加(&A)");
+    Command("PanelNew");
     ASSERT_TRUE(WaitPosition(L"2/2"));
 
     Program second;
@@ -39,8 +39,8 @@ TEST_F(MainWindow, ThePositionButtonsToolTipFollowsThePosition) {
     Launch();
     EXPECT_EQ(tooltipTextFor(program.pid(), go).value_or(L"<none>"), L"第1项，共1项");
     EXPECT_FALSE(isEnabled(first));
-    Command(u"面板(&P)", u"添加(&A)");
-    Command(u"面板(&P)", u"添加(&A)");
+    Command("PanelNew");
+    Command("PanelNew");
     ASSERT_TRUE(click(back));
     ASSERT_TRUE(WaitPosition(L"2/3"));
     EXPECT_EQ(tooltipTextFor(program.pid(), go).value_or(L"<none>"), L"第2项，共3项");
@@ -55,12 +55,12 @@ TEST_F(MainWindow, ThePositionButtonsToolTipFollowsThePosition) {
 TEST_F(MainWindow, DeletingAsksFirst) {
     Launch();
     ASSERT_TRUE(typeText(content, L"one"));
-    Command(u"面板(&P)", u"添加(&A)");
+    Command("PanelNew");
     ASSERT_TRUE(typeText(content, L"two"));
     ASSERT_TRUE(click(first));
     ASSERT_TRUE(WaitPosition(L"1/2"));
     for (const int button : {IDNO, IDYES}) {
-        ASSERT_TRUE(postCommand(main, MenuCommand(u"面板(&P)", u"删除(&D)")));
+        ASSERT_TRUE(postCommand(main, MenuCommand("PanelDel")));
         HWND box = program.waitForDialog();
         ASSERT_TRUE(box);
         EXPECT_EQ(messageText(box), L"您确定要删除第1个面板吗？");
@@ -78,8 +78,8 @@ TEST_F(MainWindow, AFiveMegabyteTextIsNeitherCutNorLost) {
         big += L"第" + std::to_wstring(i) + L"行 text\r\n";
     ASSERT_TRUE(setClipboardText(big));
     ASSERT_TRUE(send(content, WM_PASTE, 0, 0, 120s).has_value());
-    ASSERT_TRUE(sendCommand(main, MenuCommand(u"面板(&P)", u"添加(&A)"), 120s));
-    ASSERT_TRUE(sendCommand(main, MenuCommand(u"转到(&G)", u"第一个(&F)"), 120s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand("PanelNew"), 120s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand("GoFirst"), 120s));
     ASSERT_TRUE(WaitPosition(L"1/2"));
     const std::wstring back = CopyContent();
     EXPECT_EQ(back.size(), big.size());
@@ -90,7 +90,7 @@ TEST_F(MainWindow, EscapeAndTheCloseBoxHideTheTrayIconBringsItBack) {
     Launch();
     ASSERT_TRUE(typeText(content, L"hidden\x1b"));
     ASSERT_TRUE(poll([&] { return !isVisible(main); }));
-    ASSERT_TRUE(post(main, 1066, 61860, WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, WM_LBUTTONDBLCLK));
     ASSERT_TRUE(poll([&] { return isVisible(main); }));
     EXPECT_EQ(windowText(content), L"hidden");
     Hide();

@@ -10,40 +10,67 @@
 
 namespace e2e {
 
-// The menu command with this caption under the top-level menu with that caption, looked up in
-// the program's own menu table (Wine cannot read another process's menus).
-WORD MenuCommand(std::u16string_view menuCaption, std::u16string_view itemCaption);
+// A menu command by its name in the program's own menu table (Wine cannot read another
+// process's menus).
+inline WORD MenuCommand(std::string_view item) {
+    return static_cast<WORD>(pw::MainCommandId(item));
+}
 
 class PenWick : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    // Every test starts as a first start, with nothing on the clipboard.
+    void SetUp() override {
+        regDeleteKey(HKEY_CURRENT_USER);
+        regDeleteKey(HKEY_LOCAL_MACHINE);
+        emptyClipboard();
+    }
 
     // Starts the program and finds its window; settings may be stored before.
-    void Launch();
-    void Exit();
-    void Hide();  // the close box
+    void Launch() {
+        ASSERT_TRUE(program.start());
+        main = program.waitForWindow();
+        ASSERT_TRUE(main) << "no main window";
+        ASSERT_TRUE(poll([&] { return isVisible(main); }));
+        content = findChild(main, L"Edit");
+        go = findChild(main, L"Button", L"1/1");
+        first = findChild(main, L"Button", L"|<");
+        back = findChild(main, L"Button", L"<");
+        next = findChild(main, L"Button", L">");
+        last = findChild(main, L"Button", L">|");
+        ASSERT_TRUE(content && go && first && back && next && last);
+    }
+    void Exit() {
+        ASSERT_TRUE(postCommand(main, MenuCommand("PanelExit")));
+        ASSERT_TRUE(program.waitForExit().has_value()) << "Exit did not end the program";
+    }
+    void Hide() {  // the close box
+        ASSERT_TRUE(postClose(main));
+        ASSERT_TRUE(poll([&] { return !isVisible(main); }));
+    }
     void StoreSetting(std::wstring_view name, std::wstring_view value) {
         ASSERT_TRUE(regWriteString(HKEY_CURRENT_USER, name, value));
     }
     std::wstring Setting(std::wstring_view name) {
         return regReadString(HKEY_CURRENT_USER, name).value_or(L"<missing>");
     }
-    void Command(std::u16string_view menu, std::u16string_view item) {
-        ASSERT_TRUE(sendCommand(main, MenuCommand(menu, item)));
-    }
+    void Command(std::string_view item) { ASSERT_TRUE(sendCommand(main, MenuCommand(item))); }
     std::wstring Position() { return windowText(go); }
-    bool WaitPosition(std::wstring_view expected, Millis timeout = kTimeout) {
-        return poll([&] { return windowText(go) == expected; }, timeout);
+    bool WaitPosition(std::wstring_view expected) {
+        return poll([&] { return windowText(go) == expected; });
     }
-    bool WaitContent(std::wstring_view expected, Millis timeout = kTimeout) {
-        return poll([&] { return windowText(content) == expected; }, timeout);
+    bool WaitContent(std::wstring_view expected) {
+        return poll([&] { return windowText(content) == expected; });
     }
     // The whole text of the panel on show, through the program's own copy, so that texts of
     // any size come out whole.
-    std::wstring CopyContent();
+    std::wstring CopyContent() {
+        emptyClipboard();
+        send(content, EM_SETSEL, 0, -1);
+        send(content, WM_COPY, 0, 0, 60s);
+        return clipboardText().value_or(L"<nothing copied>");
+    }
 
-    Program program;
+    Program program;  // ended when the test ends
     HWND main = nullptr, content = nullptr, go = nullptr;
     HWND first = nullptr, back = nullptr, next = nullptr, last = nullptr;
 };
