@@ -18,10 +18,4 @@ inline std::u16string U(const wchar_t* s, std::size_t n) {
 }
 inline std::u16string U(const std::wstring& s) { return U(s.data(), s.size()); }
 
-// Twips to pixels and back at a given DPI.
-inline int Px(double twips, UINT dpi) {
-    return static_cast<int>(twips * dpi / 1440.0 + (twips < 0 ? -0.5 : 0.5));
-}
-inline double Tw(int pixels, UINT dpi) { return pixels * 1440.0 / dpi; }
-
 }  // namespace pw::win32

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Named.h"
+#include "platform/Twips.h"
 #include "platform/win32/Wide.h"
 
 namespace pw::win32 {
@@ -15,8 +17,6 @@ namespace {
 constexpr wchar_t kFormClass[] = L"PenWickForm";
 constexpr int kFirstControlId = 100;
 constexpr int kFontPoints = 9;
-
-UINT SystemDpi() { return GetDpiForSystem(); }
 
 }  // namespace
 
@@ -104,8 +104,8 @@ void Win32Control::setBounds(const RectTw& rect) {
 
 void Win32Control::applyDpi() {
     const UINT dpi = form_.dpi();
-    MoveWindow(hwnd_, Px(bounds_.left, dpi), Px(bounds_.top, dpi), Px(bounds_.width, dpi),
-               Px(bounds_.height, dpi), TRUE);
+    MoveWindow(hwnd_, PixelsFromTwips(bounds_.left, dpi), PixelsFromTwips(bounds_.top, dpi),
+               PixelsFromTwips(bounds_.width, dpi), PixelsFromTwips(bounds_.height, dpi), TRUE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font()), TRUE);
 }
 
@@ -254,13 +254,18 @@ void Win32Form::RegisterClass(HINSTANCE instance) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm =
-        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+    // Shared icons: the system keeps them for the class's lifetime.
+    wc.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kFormClass;
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc)) {
+        ProgrammingError("RegisterClassExW failed");
+        throw std::runtime_error("RegisterClassExW failed");
+    }
 }
 
 Win32Form* Win32Form::FromHwnd(HWND hwnd) {
@@ -273,15 +278,18 @@ Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout) : layout_(lay
     const DWORD style =
         layout.sizable ? WS_OVERLAPPEDWINDOW : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
     const std::u16string caption(layout.caption);
-    hwnd_ = CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
-                            style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
-                            nullptr, nullptr, instance, this);
-    if (!hwnd_) throw std::runtime_error("CreateWindowExW failed");
-    dpi_ = GetDpiForWindow(hwnd_);
-    createFont();
+    window_.reset(CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
+                                  style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
+                                  nullptr, nullptr, instance, this));
+    if (!window_) {
+        ProgrammingError("CreateWindowExW failed for a form");
+        throw std::runtime_error("CreateWindowExW failed");
+    }
+    font_ = createFont();
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                             nullptr, instance, nullptr);
+    if (!tips_) ProgrammingError("CreateWindowExW failed for the tool tips");
     createMenus();
     createControls();
     UINT_PTR timerId = 1;
@@ -289,27 +297,31 @@ Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout) : layout_(lay
         timers_.emplace(std::string(t.name), std::make_unique<Win32Timer>(hwnd_, timerId++, t));
 
     // The designed client area decides the first size.
-    RECT r{0, 0, Px(layout.clientWidth, dpi_), Px(layout.clientHeight, dpi_)};
+    RECT r{0, 0, PixelsFromTwips(layout.clientWidth, dpi_),
+           PixelsFromTwips(layout.clientHeight, dpi_)};
     AdjustWindowRectExForDpi(&r, style, GetMenu(hwnd_) != nullptr, 0, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Win32Form::~Win32Form() {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
-    for (HMENU m : ownedMenus_) DestroyMenu(m);
-    if (accel_) DestroyAcceleratorTable(accel_);
-    if (font_) DeleteObject(font_);
+    // No message of the dying window reaches a half-destroyed form.
+    if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+    window_.reset();
 }
 
-void Win32Form::createFont() {
-    if (font_) DeleteObject(font_);
-    font_ = CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0, FW_NORMAL, FALSE,
-                        FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+OwnedFont Win32Form::createFont() const {
+    return OwnedFont(CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0,
+                                 FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                 L"宋体"));
+}
+
+void Win32Form::applyDpi(UINT dpi) {
+    dpi_ = dpi;
+    // The controls get the new font before the old one goes.
+    OwnedFont previous = std::exchange(font_, createFont());
+    for (auto& [name, c] : controls_) c->applyDpi();
 }
 
 void Win32Form::createControls() {
@@ -365,8 +377,13 @@ void Win32Form::createControls() {
         HWND h =
             CreateWindowExW(ex, cls, W(caption), style, 0, 0, 10, 10, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+        if (!h) {
+            ProgrammingError("CreateWindowExW failed for control " + std::string(c->name));
+            throw std::runtime_error("CreateWindowExW failed");
+        }
         auto control = std::make_unique<Win32Control>(*this, *c, h, id);
         control->applyDpi();
+        if (!c->toolTip.empty()) control->setToolTip(c->toolTip);
         controls_.emplace(std::string(c->name), std::move(control));
     }
 }
@@ -385,10 +402,12 @@ void Win32Form::createMenus() {
         HMENU sub = hasChildren ? CreatePopupMenu() : nullptr;
         std::unique_ptr<Win32MenuItem> item;
         if (m.level == 0 && m.hiddenTop) {
-            ownedMenus_.push_back(sub);  // a pop-up only, never on the bar
+            // A pop-up only, never on the bar; its item lives in a menu nobody shows.
+            ownedMenus_.emplace_back(sub);
             popups_[std::string(m.name)] = sub;
-            item = std::make_unique<Win32MenuItem>(m, CreatePopupMenu(), id,
-                                                   std::vector<Win32MenuItem*>{}, nullptr);
+            HMENU holder = ownedMenus_.emplace_back(CreatePopupMenu()).get();
+            item = std::make_unique<Win32MenuItem>(m, holder, id, std::vector<Win32MenuItem*>{},
+                                                   nullptr);
         } else {
             HMENU parent = level[m.level];
             item = std::make_unique<Win32MenuItem>(m, parent, id, siblings[m.level], sub);
@@ -409,12 +428,26 @@ void Win32Form::createMenus() {
     }
     SetMenu(hwnd_, bar);
     if (!accels.empty())
-        accel_ = CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size()));
+        accel_.reset(CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size())));
 }
 
-Control& Win32Form::control(std::string_view name) { return FindNamed(controls_, name); }
-MenuItem& Win32Form::menu(std::string_view name) { return FindNamed(menus_, name); }
-Timer& Win32Form::timer(std::string_view name) { return FindNamed(timers_, name); }
+namespace {
+
+template <typename Map>
+auto& Named(Map& map, std::string_view name) {
+    try {
+        return FindNamed(map, name);
+    } catch (const std::out_of_range& e) {
+        ProgrammingError(e.what());
+        throw;
+    }
+}
+
+}  // namespace
+
+Control& Win32Form::control(std::string_view name) { return Named(controls_, name); }
+MenuItem& Win32Form::menu(std::string_view name) { return Named(menus_, name); }
+Timer& Win32Form::timer(std::string_view name) { return Named(timers_, name); }
 
 bool Win32Form::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
@@ -479,14 +512,14 @@ void Win32Form::setWindowState(WindowState state) {
 RectTw Win32Form::bounds() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    const UINT dpi = SystemDpi();
-    return {Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi), Tw(r.bottom - r.top, dpi)};
+    return {TwipsFromPixels(r.left, dpi_), TwipsFromPixels(r.top, dpi_),
+            TwipsFromPixels(r.right - r.left, dpi_), TwipsFromPixels(r.bottom - r.top, dpi_)};
 }
 
 void Win32Form::setBounds(const RectTw& rect) {
-    const UINT dpi = SystemDpi();
-    SetWindowPos(hwnd_, nullptr, Px(rect.left, dpi), Px(rect.top, dpi), Px(rect.width, dpi),
-                 Px(rect.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, dpi_), PixelsFromTwips(rect.top, dpi_),
+                 PixelsFromTwips(rect.width, dpi_), PixelsFromTwips(rect.height, dpi_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::setMinimumSize(double width, double height) {
@@ -555,7 +588,7 @@ Win32Control* Win32Form::findStyled(std::uint32_t style) {
 }
 
 bool Win32Form::preTranslate(MSG& msg) {
-    if (accel_ && TranslateAcceleratorW(hwnd_, accel_, &msg)) return true;
+    if (accel_ && TranslateAcceleratorW(hwnd_, accel_.get(), &msg)) return true;
     if (msg.message != WM_KEYDOWN) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
     if (msg.wParam == VK_TAB && !ctrl && !alt) {
@@ -588,17 +621,19 @@ LRESULT CALLBACK Win32Form::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        reinterpret_cast<Win32Form*>(cs->lpCreateParams)->hwnd_ = hwnd;
+        auto* form = reinterpret_cast<Win32Form*>(cs->lpCreateParams);
+        form->hwnd_ = hwnd;
+        // Every size of the window, the first minimum size included, uses its own DPI.
+        form->dpi_ = GetDpiForWindow(hwnd);
     }
     auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
     LRESULT result = 0;
     bool handled = false;
-    try {
+    Guarded([&] {
         result = self->handle(msg, wp, lp);
         handled = true;
-    } catch (...) {
-    }
+    });
     return handled ? result : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
@@ -654,9 +689,8 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_GETMINMAXINFO: {
             auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
-            const UINT dpi = SystemDpi();
-            if (minWidth_ > 0) mmi->ptMinTrackSize.x = Px(minWidth_, dpi);
-            if (minHeight_ > 0) mmi->ptMinTrackSize.y = Px(minHeight_, dpi);
+            if (minWidth_ > 0) mmi->ptMinTrackSize.x = PixelsFromTwips(minWidth_, dpi_);
+            if (minHeight_ > 0) mmi->ptMinTrackSize.y = PixelsFromTwips(minHeight_, dpi_);
             return 0;
         }
         case WM_ACTIVATE:
@@ -669,15 +703,15 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_DPICHANGED: {
-            dpi_ = HIWORD(wp);
-            createFont();
+            applyDpi(HIWORD(wp));
+            // The suggested rectangle keeps the size in twips; the resize lays the window out.
             auto* r = reinterpret_cast<RECT*>(lp);
             SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            for (auto& [name, c] : controls_) c->applyDpi();
             return 0;
         }
         case WM_DESTROY:
+            (void)window_.release();  // already going: nothing left to destroy
             hwnd_ = nullptr;
             return 0;
         default:

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/Form.h"
+#include "platform/win32/Bug.h"
+#include "platform/win32/Owned.h"
 
 namespace pw::win32 {
 
@@ -118,7 +120,7 @@ class Win32Form : public Form {
     void unhookMessages() override;
 
     HWND hwnd() const { return hwnd_; }
-    HFONT font() const { return font_; }
+    HFONT font() const { return font_.get(); }
     HWND toolTips() const { return tips_; }
     UINT dpi() const { return dpi_; }
     // Keyboard handling that belongs to the window rather than to one control: accelerators,
@@ -134,16 +136,17 @@ class Win32Form : public Form {
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void createControls();
     void createMenus();
-    void createFont();
+    OwnedFont createFont() const;
+    void applyDpi(UINT dpi);
     void requestUnload(UnloadMode mode);
     Win32Control* controlById(int id);
     Win32Control* findStyled(std::uint32_t style);
 
     const FormLayout& layout_;
-    HWND hwnd_ = nullptr;
-    HWND tips_ = nullptr;
-    HFONT font_ = nullptr;
-    HACCEL accel_ = nullptr;
+    HWND hwnd_ = nullptr;  // owned by window_ once it is created
+    HWND tips_ = nullptr;  // owned by the window: Windows destroys it with its owner
+    OwnedFont font_;
+    OwnedAccelerators accel_;
     UINT dpi_ = 96;
     double minWidth_ = 0, minHeight_ = 0;
     bool frameClose_ = false;
@@ -154,18 +157,11 @@ class Win32Form : public Form {
     std::map<std::string, std::unique_ptr<Win32MenuItem>, std::less<>> menus_;
     std::map<std::string, HMENU, std::less<>> popups_;
     std::map<std::string, std::unique_ptr<Win32Timer>, std::less<>> timers_;
-    std::vector<HMENU> ownedMenus_;
+    std::vector<OwnedMenu> ownedMenus_;  // menus on no bar: Windows frees only those it shows
     MessageHook hook_;
     WNDPROC previousProc_ = nullptr;
+    // Last, so that it goes first, while everything its last messages reach is still there.
+    OwnedWindow window_;
 };
-
-// Runs an event handler; nothing thrown may cross into Windows.
-template <typename F>
-void Guarded(F&& f) noexcept {
-    try {
-        f();
-    } catch (...) {
-    }
-}
 
 }  // namespace pw::win32

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 
+#include "platform/win32/Bug.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
 
@@ -33,34 +35,20 @@ RegType TypeOf(DWORD type) {
     }
 }
 
-class Key {
-  public:
-    Key(RegRoot root, std::u16string_view subkey, REGSAM access, bool create) {
-        const std::u16string path(subkey);
-        if (create)
-            ok_ = RegCreateKeyExW(RootKey(root), W(path), 0, nullptr, 0, access, nullptr, &key_,
-                                  nullptr) == ERROR_SUCCESS;
-        else
-            ok_ = RegOpenKeyExW(RootKey(root), W(path), 0, access, &key_) == ERROR_SUCCESS;
-    }
-    ~Key() {
-        if (ok_) RegCloseKey(key_);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    explicit operator bool() const { return ok_; }
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-    bool ok_ = false;
-};
+OwnedKey OpenKey(RegRoot root, std::u16string_view subkey, REGSAM access, bool create) {
+    const std::u16string path(subkey);
+    HKEY key = nullptr;
+    const LSTATUS status = create ? RegCreateKeyExW(RootKey(root), W(path), 0, nullptr, 0, access,
+                                                    nullptr, &key, nullptr)
+                                  : RegOpenKeyExW(RootKey(root), W(path), 0, access, &key);
+    return OwnedKey(status == ERROR_SUCCESS ? key : nullptr);
+}
 
 }  // namespace
 
 std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view subkey,
                                              std::u16string_view name) const {
-    Key key(root, subkey, KEY_QUERY_VALUE, false);
+    const OwnedKey key = OpenKey(root, subkey, KEY_QUERY_VALUE, false);
     if (!key) return std::nullopt;
     const std::u16string valueName(name);
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -86,7 +74,7 @@ std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view s
 
 bool Win32Registry::setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
                               std::u16string_view text) {
-    Key key(root, subkey, KEY_SET_VALUE, true);
+    const OwnedKey key = OpenKey(root, subkey, KEY_SET_VALUE, true);
     if (!key) return false;
     const std::u16string valueName(name), data(text);
     const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(char16_t));
@@ -96,7 +84,7 @@ bool Win32Registry::setString(RegRoot root, std::u16string_view subkey, std::u16
 
 bool Win32Registry::deleteValue(RegRoot root, std::u16string_view subkey,
                                 std::u16string_view name) {
-    Key key(root, subkey, KEY_SET_VALUE, false);
+    const OwnedKey key = OpenKey(root, subkey, KEY_SET_VALUE, false);
     if (!key) return false;
     const std::u16string valueName(name);
     return RegDeleteValueW(key.get(), W(valueName)) == ERROR_SUCCESS;
@@ -113,40 +101,33 @@ namespace {
 
 // The clipboard's text up to its terminating NUL, but never past the end of the block.
 std::u16string UnicodeText() {
-    std::u16string text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (!data) return text;
-    if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-        const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
-        std::size_t n = 0;
-        while (n < limit && p[n] != L'\0') ++n;
-        text = U(p, n);
-        GlobalUnlock(data);
-    }
-    return text;
+    const GlobalLocked<wchar_t> data(GetClipboardData(CF_UNICODETEXT));
+    if (!data.get()) return {};
+    const std::size_t n = std::find(data.get(), data.get() + data.size(), L'\0') - data.get();
+    return U(data.get(), n);
 }
 
 bool HoldsDwordZero(UINT format) {
     if (!format || !IsClipboardFormatAvailable(format)) return false;
-    HANDLE data = GetClipboardData(format);
-    if (!data || GlobalSize(data) < sizeof(DWORD)) return false;
-    bool zero = false;
-    if (const auto* p = static_cast<const DWORD*>(GlobalLock(data))) {
-        zero = *p == 0;
-        GlobalUnlock(data);
-    }
-    return zero;
+    const GlobalLocked<DWORD> data(GetClipboardData(format));
+    return data.size() >= 1 && *data.get() == 0;
 }
 
 }  // namespace
 
 std::optional<ClipboardText> Win32Clipboard::read() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
+    const OpenedClipboard open;
+    if (!open) return std::nullopt;
     ClipboardText clip;
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) clip.text = UnicodeText();
+    try {
+        if (IsClipboardFormatAvailable(CF_UNICODETEXT)) clip.text = UnicodeText();
+    } catch (const std::bad_alloc&) {
+        // Too large to copy now: like a clipboard another program holds, read it next time.
+        TraceError("clipboard text too large to copy");
+        return std::nullopt;
+    }
     clip.confidential = (excludeFormat_ && IsClipboardFormatAvailable(excludeFormat_)) ||
                         HoldsDwordZero(historyFormat_);
-    CloseClipboard();
     return clip;
 }
 
@@ -154,13 +135,8 @@ Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance)
     : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     for (int i = 0; i < 3; ++i)
-        icons_[i] = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0));
-}
-
-Win32NotifyIcon::~Win32NotifyIcon() {
-    for (HICON icon : icons_)
-        if (icon) DestroyIcon(icon);
+        icons_[i].reset(static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0)));
 }
 
 bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
@@ -172,7 +148,7 @@ bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
     nid.uID = data.uID;
     nid.uFlags = data.uFlags;
     nid.uCallbackMessage = data.uCallbackMessage;
-    nid.hIcon = icons_[static_cast<int>(data.hIcon)];
+    nid.hIcon = icons_[static_cast<int>(data.hIcon)].get();
     const std::size_t tipLength =
         std::min<std::size_t>(data.szTip.size(), std::size(nid.szTip) - 1);
     std::copy_n(data.szTip.data(), tipLength, nid.szTip);
@@ -184,12 +160,8 @@ bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
 
 void Win32Sound::playAsync(const std::u16string& path) { sndPlaySoundW(W(path), SND_ASYNC); }
 
-Win32InstanceLock::~Win32InstanceLock() {
-    if (mutex_) CloseHandle(mutex_);
-}
-
 bool Win32InstanceLock::acquire() {
-    mutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Velmora.PenWick.SingleInstance");
+    mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Velmora.PenWick.SingleInstance"));
     if (!mutex_) return true;  // without the lock, run rather than refuse to start
     return GetLastError() != ERROR_ALREADY_EXISTS;
 }

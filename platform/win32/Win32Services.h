@@ -7,6 +7,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
+#include "platform/win32/Owned.h"
 
 namespace pw::win32 {
 
@@ -33,12 +34,11 @@ class Win32Clipboard : public Clipboard {
 class Win32NotifyIcon : public NotifyIcon {
   public:
     explicit Win32NotifyIcon(HINSTANCE instance);
-    ~Win32NotifyIcon() override;
     bool notify(NotifyAction action, const TrayIconData& data) override;
     std::uint32_t taskbarCreatedMessage() const override { return taskbarCreated_; }
 
   private:
-    HICON icons_[3] = {};
+    OwnedIcon icons_[3];
     UINT taskbarCreated_;
 };
 
@@ -49,11 +49,10 @@ class Win32Sound : public Sound {
 
 class Win32InstanceLock : public InstanceLock {
   public:
-    ~Win32InstanceLock() override;
     bool acquire() override;
 
   private:
-    HANDLE mutex_ = nullptr;
+    OwnedHandle mutex_;
 };
 
 // The folder of the running executable: no trailing backslash except for a drive root.

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Ui.h"
 
+#include "platform/Twips.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
 
@@ -41,8 +42,8 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     if (!GetMonitorInfoW(monitor, &mi)) return TRUE;
     const UINT dpi = GetDpiForSystem();
     const RECT& r = mi.rcMonitor;
-    RectTw rect{Tw(r.left, dpi), Tw(r.top, dpi), Tw(r.right - r.left, dpi),
-                Tw(r.bottom - r.top, dpi)};
+    RectTw rect{TwipsFromPixels(r.left, dpi), TwipsFromPixels(r.top, dpi),
+                TwipsFromPixels(r.right - r.left, dpi), TwipsFromPixels(r.bottom - r.top, dpi)};
     if (mi.dwFlags & MONITORINFOF_PRIMARY)
         list->insert(list->begin(), rect);
     else
