@@ -17,10 +17,10 @@ constexpr ControlLayout kControls[] = {
      {120, 120, 4935, 3015},
      0,
      StyleMultiline | StyleScrollBars},
-    {ControlKind::Button, "cmdFirst", u"|<", {1320, 3360, 375, 375}, 4},
-    {ControlKind::Button, "cmdLast", u">|", {3480, 3360, 375, 375}, 5},
-    {ControlKind::Button, "cmdNext", u">", {3000, 3360, 375, 375}, 2},
-    {ControlKind::Button, "cmdBack", u"<", {1800, 3360, 375, 375}, 3},
+    {ControlKind::Button, "cmdFirst", u"|<", {1320, 3360, 375, 375}, 4, StyleNone, {}, u"第一个"},
+    {ControlKind::Button, "cmdLast", u">|", {3480, 3360, 375, 375}, 5, StyleNone, {}, u"最后一个"},
+    {ControlKind::Button, "cmdNext", u">", {3000, 3360, 375, 375}, 2, StyleNone, {}, u"下一个"},
+    {ControlKind::Button, "cmdBack", u"<", {1800, 3360, 375, 375}, 3, StyleNone, {}, u"上一个"},
 };
 
 constexpr MenuLayout kMenus[] = {

@@ -32,6 +32,7 @@ struct ControlLayout {
     int tabIndex;  // -1: takes no part in the tab order
     std::uint32_t style = StyleNone;
     std::string_view container = {};  // parent control, empty for the form itself
+    std::u16string_view toolTip = {};
 };
 
 struct Shortcut {

@@ -7,7 +7,11 @@
 namespace pw::fake {
 
 FakeControl::FakeControl(FakeForm& form, const ControlLayout& layout)
-    : form_(form), layout_(layout), text_(layout.caption), bounds_(layout.rect) {}
+    : form_(form),
+      layout_(layout),
+      text_(layout.caption),
+      toolTip_(layout.toolTip),
+      bounds_(layout.rect) {}
 
 void FakeControl::setText(std::u16string_view text) {
     text_ = text;
