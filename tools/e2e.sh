@@ -3,7 +3,8 @@
 # prefix on a private Xvfb.
 #   tools/e2e.sh BUILD_DIR [gtest arguments...]
 # BUILD_DIR is the cross build holding PWE2E.exe and PWick.exe. PW_EXE overrides the
-# program, PW_E2E_TIMEOUT (seconds, default 1800) bounds the whole run.
+# program, PW_E2E_TIMEOUT (seconds, default 1800) bounds the whole run, PW_DPI (default 96)
+# is the prefix's screen DPI, which the driver sees too.
 # Exits with the driver's exit code.
 set -euo pipefail
 

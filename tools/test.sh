@@ -30,16 +30,25 @@ e2e_rc=0
 "$root/tools/e2e.sh" "$out/cross" | tee "$out/e2e-tests.log" || e2e_rc=$?
 [ "${PIPESTATUS[0]:-0}" -eq 0 ] || e2e_rc=1
 
+echo "== layout under Wine at 144 DPI"
+dpi_rc=0
+PW_DPI=144 "$root/tools/e2e.sh" "$out/cross" --gtest_filter='Layout.*' | tee "$out/e2e-144-tests.log" || dpi_rc=$?
+
 # One closing line for both kinds of tests.
 unit_passed=$(sed -n 's/^.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*$/\2 \1/p' "$out/native-tests.log" | tail -n1)
 unit_total=${unit_passed% *}; unit_failed=${unit_passed#* }
-e2e_passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$out/e2e-tests.log" | tail -n1)
-e2e_failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*listed below.*/\1/p' "$out/e2e-tests.log" | tail -n1)
-passed=$(( ${unit_total:-0} - ${unit_failed:-0} + ${e2e_passed:-0} ))
-failed=$(( ${unit_failed:-0} + ${e2e_failed:-0} ))
-if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ]; then
+gtest_count() {
+    local n
+    n=$(sed -n "s/^\[  $1  \] \([0-9]*\) test.*$2/\1/p" "$3" 2>/dev/null | tail -n1)
+    echo "${n:-0}"
+}
+e2e_passed=$(( $(gtest_count PASSED '' "$out/e2e-tests.log") + $(gtest_count PASSED '' "$out/e2e-144-tests.log") ))
+e2e_failed=$(( $(gtest_count FAILED 'listed below.*' "$out/e2e-tests.log") + $(gtest_count FAILED 'listed below.*' "$out/e2e-144-tests.log") ))
+passed=$(( ${unit_total:-0} - ${unit_failed:-0} + e2e_passed ))
+failed=$(( ${unit_failed:-0} + e2e_failed ))
+if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$dpi_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ]; then
     [ "$failed" -gt 0 ] || failed=1
 fi
 python3 "$root/tools/check_structure.py" --ratio | tail -n1
 echo "tests: $passed passed, $failed failed"
-[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ]
+[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$dpi_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ]

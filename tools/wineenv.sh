@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Wine set-up shared by tools/e2e.sh, tools/screenshot.sh and tools/run.sh. Source it.
 #   pw_locale                  zh_CN.UTF-8, so Wine's ANSI code page is 936
-#   pw_wine_registry [headless] fonts and registry a fresh prefix needs ($WINEPREFIX set)
+#   pw_wine_registry [headless] fonts and registry a fresh prefix needs ($WINEPREFIX set);
+#                              $PW_DPI (e.g. 144) sets the prefix's screen DPI
 #   pw_wine_up / pw_wine_down  throwaway prefix on a private Xvfb: trap pw_wine_down EXIT,
 #                              then pw_wine_up; everything lives in $PW_WORK and goes away.
 
@@ -59,6 +60,9 @@ pw_wine_registry() {
             printf '"%s"="%s"\r\n' "$name" "$target"
         done
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
+        if [ -n "${PW_DPI:-}" ]; then
+            printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$PW_DPI"
+        fi
         if [ "${1:-}" = headless ]; then
             printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
         fi

@@ -1,4 +1,6 @@
 // The main window, its panels, start-up and shutdown, driven from outside.
+#include <utility>
+
 #include "PenWickFixture.h"
 
 namespace e2e {
@@ -35,9 +37,15 @@ TEST_F(MainWindow, SettingsGoThroughTheRegistry) {
     EXPECT_EQ(regReadString(HKEY_LOCAL_MACHINE, L"Version").value_or(L""), L"1.10.0031");
 }
 
-TEST_F(MainWindow, ThePositionButtonsToolTipFollowsThePosition) {
+TEST_F(MainWindow, EveryButtonHasItsToolTipAndThePositionTipFollowsThePanel) {
     Launch();
-    EXPECT_EQ(tooltipTextFor(program.pid(), go).value_or(L"<none>"), L"第1项，共1项");
+    const std::pair<HWND, std::wstring_view> tips[] = {{go, L"第1项，共1项"},
+                                                       {first, L"第一个"},
+                                                       {back, L"上一个"},
+                                                       {next, L"下一个"},
+                                                       {last, L"最后一个"}};
+    for (const auto& [button, tip] : tips)
+        EXPECT_EQ(tooltipTextFor(program.pid(), button).value_or(L"<none>"), tip);
     EXPECT_FALSE(isEnabled(first));
     Command("PanelNew");
     Command("PanelNew");
