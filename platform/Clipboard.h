@@ -15,7 +15,7 @@ class Clipboard {
   public:
     virtual ~Clipboard() = default;
     // The clipboard's Unicode text; nullopt when it cannot be read now (another program
-    // holds it open).
+    // holds it open, or its text is too large to copy at the moment).
     virtual std::optional<ClipboardText> read() = 0;
     // Changes whenever the clipboard's contents change; 0 where the system cannot tell.
     virtual std::uint32_t sequenceNumber() const = 0;
