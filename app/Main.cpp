@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/MainLayout.h"
+#include "app/PanelNum.h"
 #include "app/Placement.h"
 #include "convert/ChineseConverter.h"
 #include "settings/NumberText.h"
@@ -181,7 +182,11 @@ void Main::cmdLast_Click() {
     ShowPanel();
 }
 
-void Main::cmdGo_Click() {}
+void Main::cmdGo_Click() {
+    form_->setEnabled(false);
+    panelNum_ =
+        std::make_unique<PanelNum>(platform_.ui, *form_, state_.Panels, [this] { ShowPanel(); });
+}
 
 void Main::KeyPress(char16_t& key) {
     if (key == 27) HideMainWindow();
@@ -213,6 +218,8 @@ void Main::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
+    if (panelNum_) panelNum_->Close();
+    form_->setEnabled(true);
     tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }

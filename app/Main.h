@@ -10,6 +10,8 @@
 
 namespace pw {
 
+class PanelNum;
+
 // The main window: the panel on show, paging, the menus, start-up and shutdown.
 class Main {
   public:
@@ -73,6 +75,9 @@ class Main {
     AppState& state_;
     Platform& platform_;
     std::unique_ptr<Form> form_;
+    // The go-to-panel dialog lives from one opening to the next: it cannot go away inside its
+    // own events.
+    std::unique_ptr<PanelNum> panelNum_;
     Control* content_ = nullptr;
     bool unloaded_ = false;
     Tray tray_;

@@ -37,6 +37,16 @@ class Control {
     virtual void setChecked(bool checked) = 0;
     virtual RectTw bounds() const = 0;  // relative to the container, twips
     virtual void setBounds(const RectTw& rect) = 0;
+    // Up-down controls. The value stays within the range: a value set outside it is brought to
+    // the nearer end. After every setting, by the arrows or by the program, the buddy text box
+    // shows the value as decimal text; the box is written only where it shows another text,
+    // so a box that already shows the value keeps its selection. The arrows count on from the
+    // box's number where that is a whole number within the range, from the value otherwise,
+    // and put the focus in the box. Change fires after every arrow click, never for a setting
+    // by the program.
+    virtual int value() const = 0;
+    virtual void setValue(int value) = 0;
+    virtual void setRange(int minimum, int maximum) = 0;
 
     std::function<void()> Click;
     std::function<void()> Change;

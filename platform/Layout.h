@@ -33,6 +33,7 @@ struct ControlLayout {
     std::uint32_t style = StyleNone;
     std::string_view container = {};  // parent control, empty for the form itself
     std::u16string_view toolTip = {};
+    std::string_view buddy = {};      // an up-down's text box
 };
 
 struct Shortcut {

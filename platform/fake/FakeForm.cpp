@@ -3,8 +3,29 @@
 #include "platform/Named.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace pw::fake {
+
+namespace {
+
+bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::Button ||
+           kind == ControlKind::CheckBox || kind == ControlKind::Tab;
+}
+
+// The number an up-down reads from its box: plain digits only, the empty text being 0.
+std::optional<int> BoxNumber(const std::u16string& text) {
+    if (text.size() > 9) return std::nullopt;
+    int n = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        n = n * 10 + (c - u'0');
+    }
+    return n;
+}
+
+}  // namespace
 
 FakeControl::FakeControl(FakeForm& form, const ControlLayout& layout)
     : form_(form),
@@ -24,7 +45,8 @@ void FakeControl::fireChange() {
 }
 
 bool FakeControl::setFocus() {
-    if (!form_.visible() || !form_.enabled() || !enabled_ || (layout_.style & StyleHidden))
+    if (!form_.visible() || !form_.enabled() || !enabled_ || (layout_.style & StyleHidden) ||
+        !TakesFocus(layout_.kind))
         return false;
     form_.moveFocus(this);
     return true;
@@ -66,7 +88,42 @@ void FakeControl::paste(std::u16string_view text) {
 }
 
 void FakeControl::click() {
+    if (!enabled_ || !form_.enabled()) return;
+    if (layout_.kind == ControlKind::Button) setFocus();
+    fireClick();
+}
+
+void FakeControl::fireClick() {
     if (enabled_ && form_.enabled() && Click) Click();
+}
+
+void FakeControl::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    value_ = std::clamp(value_, minimum_, maximum_);
+}
+
+void FakeControl::setValue(int value) {
+    value_ = std::clamp(value, minimum_, maximum_);
+    showValueInBuddy();
+}
+
+void FakeControl::spin(int delta) {
+    FakeControl& box = form_.control(layout_.buddy);
+    box.setFocus();
+    int from = value_;
+    if (auto n = BoxNumber(box.text()); n && *n >= minimum_ && *n <= maximum_) from = *n;
+    value_ = std::clamp(from + delta, minimum_, maximum_);
+    showValueInBuddy();
+    if (Change) Change();
+}
+
+void FakeControl::showValueInBuddy() {
+    if (layout_.buddy.empty()) return;
+    FakeControl& box = form_.control(layout_.buddy);
+    const std::string digits = std::to_string(value_);
+    const std::u16string text(digits.begin(), digits.end());
+    if (box.text() != text) box.setText(text);
 }
 
 bool FakeTimer::setInterval(int milliseconds) {
@@ -75,7 +132,8 @@ bool FakeTimer::setInterval(int milliseconds) {
     return true;
 }
 
-FakeForm::FakeForm(const FormLayout& layout) : layout_(layout) {
+FakeForm::FakeForm(const FormLayout& layout)
+    : layout_(layout), bounds_{0, 0, layout.clientWidth, layout.clientHeight} {
     for (const auto& c : layout.controls)
         controls_.emplace(std::string(c.name), std::make_unique<FakeControl>(*this, c));
     for (const auto& m : layout.menus)
@@ -101,7 +159,8 @@ bool FakeForm::setFocus() {
         FakeControl* first = nullptr;
         for (auto& [name, c] : controls_) {
             const auto& l = c->layout();
-            if (l.tabIndex < 0 || (l.style & StyleHidden) || !c->enabled()) continue;
+            if (l.tabIndex < 0 || (l.style & StyleHidden) || !c->enabled() || !TakesFocus(l.kind))
+                continue;
             if (!first || l.tabIndex < first->layout().tabIndex) first = c.get();
         }
         if (first) moveFocus(first);
@@ -145,6 +204,25 @@ void FakeForm::tryUnload(UnloadMode mode) {
     if (Unload) Unload();
     destroyed_ = true;
     visible_ = false;
+}
+
+FakeControl* FakeForm::styled(std::uint32_t style) {
+    for (auto& [name, c] : controls_)
+        if (c->layout().style & style) return c.get();
+    return nullptr;
+}
+
+void FakeForm::press(char16_t key) {
+    const bool multiline = focused_ && (focused_->layout().style & StyleMultiline);
+    FakeControl* button = nullptr;
+    if (key == u'\r' && !multiline) button = styled(StyleDefault);
+    if (key == 27) button = styled(StyleCancel);
+    if (button)
+        button->fireClick();
+    else if (focused_)
+        focused_->type(std::u16string(1, key));
+    else if (KeyPress)
+        KeyPress(key);
 }
 
 void FakeForm::unload() { tryUnload(UnloadMode::FormCode); }

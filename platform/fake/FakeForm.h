@@ -29,18 +29,27 @@ class FakeControl : public Control {
     void setChecked(bool checked) override { checked_ = checked; }
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override { bounds_ = rect; }
+    int value() const override { return value_; }
+    void setValue(int value) override;
+    void setRange(int minimum, int maximum) override;
 
     // The user's side. Typing goes through KeyPress, replaces the selection and raises Change
     // for every character; 8 is Backspace.
     void type(std::u16string_view keys);
+    // A mouse click: a button takes the focus before its Click runs.
     void click();
+    // One click on an up-down's up (+1) or down (-1) arrow.
+    void spin(int delta);
     // Ctrl+V: the text replaces the selection with one Change, no KeyPress.
     void paste(std::u16string_view text);
 
     const ControlLayout& layout() const { return layout_; }
 
   private:
+    friend class FakeForm;
     void fireChange();
+    void fireClick();
+    void showValueInBuddy();
 
     FakeForm& form_;
     const ControlLayout layout_;
@@ -50,6 +59,7 @@ class FakeControl : public Control {
     bool checked_ = false;
     Selection selection_;
     RectTw bounds_;
+    int value_ = 0, minimum_ = 0, maximum_ = 0;
 };
 
 class FakeMenuItem : public MenuItem {
@@ -128,6 +138,9 @@ class FakeForm : public Form {
     void closeFromFrame();
     void endSession();
     void minimize() { setWindowState(WindowState::Minimized); }
+    // A key on the keyboard, routed as on the real window: Enter clicks the default button
+    // (outside a multi-line box), Esc the cancel button, anything else goes to the focus.
+    void press(char16_t key);
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }
@@ -139,6 +152,7 @@ class FakeForm : public Form {
     friend class FakeControl;
     void moveFocus(FakeControl* to);
     void tryUnload(UnloadMode mode);
+    FakeControl* styled(std::uint32_t style);
 
     const FormLayout& layout_;
     std::map<std::string, std::unique_ptr<FakeControl>, std::less<>> controls_;

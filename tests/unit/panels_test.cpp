@@ -43,6 +43,17 @@ TEST_F(Panels, PagingFollowsThePositionAndNeverWraps) {
     EXPECT_EQ(control("cmdGo").toolTip(), u"第3项，共5项");
 }
 
+TEST_F(Panels, AfterAPagingClickTypingGoesIntoTheText) {
+    Start();
+    MakePanels(3);
+    for (auto button : {"cmdFirst", "cmdNext", "cmdLast", "cmdBack"}) {
+        control(button).click();
+        EXPECT_TRUE(content().hasFocus()) << button;
+    }
+    content().type(u"+");
+    EXPECT_EQ(state.Panels.text(2), u"+2");
+}
+
 TEST_F(Panels, AddingAppendsAnEmptyPanelAtTheEnd) {
     Start();
     MakePanels(4);

@@ -1,0 +1,134 @@
+#include "app/PanelNum.h"
+
+#include <algorithm>
+
+#include "app/PanelNumLayout.h"
+#include "settings/NumberText.h"
+
+namespace pw {
+
+PanelNum::PanelNum(Ui& ui, Form& mainWindow, PanelStore& panels, std::function<void()> showPanel)
+    : ui_(ui),
+      main_(mainWindow),
+      panels_(panels),
+      showPanel_(std::move(showPanel)),
+      form_(ui.createForm(PanelNumFormLayout())),
+      txtNum_(form_->control("txtNum")),
+      upDown_(form_->control("UpDown")),
+      count_(panels.count()) {
+    WireEvents();
+    Form_Load();
+}
+
+void PanelNum::WireEvents() {
+    Form& f = *form_;
+    f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
+    f.control("Command1").Click = [this] { Command1_Click(); };
+    f.control("Command2").Click = [this] { Command2_Click(); };
+    txtNum_.Change = [this] { txtNum_Change(); };
+    txtNum_.GotFocus = [this] { txtNum_GotFocus(); };
+    txtNum_.KeyPress = [this](char16_t& key) { txtNum_KeyPress(key); };
+    txtNum_.LostFocus = [this] { txtNum_LostFocus(); };
+    upDown_.Change = [this] { UpDown_Change(); };
+}
+
+void PanelNum::Form_Load() {
+    form_->control("lblTotal").setText(u"（共" + NumText(std::int64_t{count_}) + u"个面板）");
+    // One more than the panels at each end, so that spinning past an end can wrap around.
+    upDown_.setRange(0, count_ + 1);
+    upDown_.setValue(panels_.current());
+    form_->setEnabled(true);
+    CentreOnScreen();
+    open_ = true;
+    form_->setVisible(true);
+    form_->setFocus();  // the number box, first in the tab order
+}
+
+void PanelNum::CentreOnScreen() {
+    const auto screens = ui_.monitors();
+    if (screens.empty()) return;
+    const RectTw& screen = screens.front();
+    RectTw b = form_->bounds();
+    b.left = screen.left + (screen.width - b.width) / 2;
+    b.top = screen.top + (screen.height - b.height) / 2;
+    form_->setBounds(b);
+}
+
+void PanelNum::Form_QueryUnload(bool& cancel, UnloadMode mode) {
+    // Only the program's own unloads go ahead as they are; any other close is a Cancel, so the
+    // main window never stays disabled behind a dialog that is gone.
+    if (mode == UnloadMode::FormCode) return;
+    cancel = true;
+    Command2_Click();
+}
+
+void PanelNum::Command1_Click() {
+    if (!open_) return;
+    BringIntoRange();
+    panels_.setCurrent(static_cast<int>(NumberValue(txtNum_.text())));
+    showPanel_();
+    Command2_Click();
+}
+
+void PanelNum::Command2_Click() {
+    if (!open_) return;
+    open_ = false;
+    // Enabled before the dialog goes, so that Windows hands the activation back to the main
+    // window rather than to another program.
+    main_.setEnabled(true);
+    form_->unload();
+    main_.setFocus();
+}
+
+void PanelNum::Close() {
+    if (!open_) return;
+    open_ = false;
+    form_->unload();
+}
+
+void PanelNum::txtNum_Change() {
+    if (!open_ || !txtNum_.text().empty()) return;
+    upDown_.setValue(1);
+    SelectNumber();  // the next digit replaces the 1 instead of joining it
+}
+
+void PanelNum::txtNum_GotFocus() { SelectNumber(); }
+
+void PanelNum::txtNum_KeyPress(char16_t& key) {
+    if (!open_) return;
+    const std::u16string before = txtNum_.text();
+    if ((key < u'0' || key > u'9') && key != 8) key = 0;
+    // The up-down follows the number one keystroke behind, but never rewrites what is being
+    // typed: a text it would show otherwise (leading zeros, a number beyond the range) leaves
+    // it where it was. The box is brought into range when it is left.
+    const auto n = RoundToInt32(NumberValue(before));
+    if (n && *n >= 0 && *n <= count_ + 1 && NumText(std::int64_t{*n}) == before)
+        upDown_.setValue(*n);
+}
+
+void PanelNum::txtNum_LostFocus() {
+    if (open_) BringIntoRange();
+}
+
+// Once the box is left it shows exactly the panel that OK goes to: below 1 gives the first,
+// beyond the panels the last, anything else its nearest whole number.
+void PanelNum::BringIntoRange() {
+    const double n = NumberValue(txtNum_.text());
+    int panel = count_;
+    if (n < 1)
+        panel = 1;
+    else if (n < count_ + 1)
+        panel = std::clamp(static_cast<int>(RoundToInt32(n).value_or(count_)), 1, count_);
+    upDown_.setValue(panel);
+}
+
+void PanelNum::UpDown_Change() {
+    if (!open_) return;
+    if (upDown_.value() == 0) upDown_.setValue(count_);
+    if (upDown_.value() == count_ + 1) upDown_.setValue(1);
+    SelectNumber();
+}
+
+void PanelNum::SelectNumber() { txtNum_.select(0, txtNum_.text().size()); }
+
+}  // namespace pw
