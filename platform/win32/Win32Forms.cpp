@@ -102,6 +102,43 @@ void Win32Control::setBounds(const RectTw& rect) {
     applyDpi();
 }
 
+void Win32Control::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    SendMessageW(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+    setValue(value_);
+}
+
+void Win32Control::setValue(int value) {
+    value_ = std::clamp(value, minimum_, maximum_);
+    SendMessageW(hwnd_, UDM_SETPOS32, 0, value_);
+    showValueInBuddy();
+}
+
+// The up-down keeps no number of the box itself (no UDS_SETBUDDYINT): the box is written here,
+// only where it shows another text, so a number being typed keeps its caret and selection.
+void Win32Control::showValueInBuddy() {
+    if (layout_.buddy.empty()) return;
+    Control& box = form_.control(layout_.buddy);
+    const std::wstring digits = std::to_wstring(value_);
+    const std::u16string text(digits.begin(), digits.end());
+    if (box.text() != text) box.setText(text);
+}
+
+void Win32Control::spin(int delta) {
+    Control& box = form_.control(layout_.buddy);
+    int from = value_;
+    const std::u16string text = box.text();
+    if (text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        int n = 0;
+        for (char16_t c : text) n = n * 10 + (c - u'0');
+        if (n >= minimum_ && n <= maximum_) from = n;
+    }
+    setValue(from + delta);
+    if (Change) Guarded(Change);
+}
+
 void Win32Control::applyDpi() {
     const UINT dpi = form_.dpi();
     MoveWindow(hwnd_, PixelsFromTwips(bounds_.left, dpi), PixelsFromTwips(bounds_.top, dpi),
@@ -365,7 +402,7 @@ void Win32Form::createControls() {
                 break;
             case ControlKind::UpDown:
                 cls = UPDOWN_CLASSW;
-                style |= UDS_ARROWKEYS | UDS_SETBUDDYINT;
+                style |= UDS_ARROWKEYS;
                 break;
             case ControlKind::Tab:
                 cls = WC_TABCONTROLW;
@@ -385,6 +422,16 @@ void Win32Form::createControls() {
         control->applyDpi();
         if (!c->toolTip.empty()) control->setToolTip(c->toolTip);
         controls_.emplace(std::string(c->name), std::move(control));
+    }
+    for (const auto& c : layout_.controls) {
+        if (c.kind != ControlKind::UpDown) continue;
+        HWND upDown = controls_.at(std::string(c.name))->hwnd();
+        // One step per notification, also while an arrow is held down.
+        UDACCEL step{0, 1};
+        SendMessageW(upDown, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+        if (!c.buddy.empty())
+            SendMessageW(upDown, UDM_SETBUDDY,
+                         reinterpret_cast<WPARAM>(controls_.at(std::string(c.buddy))->hwnd()), 0);
     }
 }
 
@@ -459,6 +506,8 @@ void Win32Form::setVisible(bool visible) {
     if (restoreOnShow_ || IsIconic(hwnd_)) {
         restoreOnShow_ = false;
         ShowWindow(hwnd_, SW_RESTORE);
+        // A window maximised before it was minimised comes back maximised: normal it must be.
+        if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     } else {
         ShowWindow(hwnd_, SW_SHOW);
     }
@@ -472,7 +521,7 @@ bool Win32Form::setFocus() {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     HWND focus = GetFocus();
-    if (!focus || GetAncestor(focus, GA_ROOT) != hwnd_) {
+    if (!focus || focus == hwnd_ || GetAncestor(focus, GA_ROOT) != hwnd_) {
         HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_))
                           ? lastFocus_
                           : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
@@ -538,6 +587,9 @@ void Win32Form::requestUnload(UnloadMode mode) {
     if (Unload) Guarded(Unload);
     ShowWindow(hwnd_, SW_HIDE);
     for (auto& [name, t] : timers_) t->setEnabled(false);
+    // Unloaded means gone, also for a window whose own event unloads it; the object stays
+    // until its owner lets it go.
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void Win32Form::popupMenu(std::string_view menuName) {
@@ -652,6 +704,13 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             }
             if (auto* c = controlById(id)) c->notify(HIWORD(wp));
             return 0;
+        }
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lp);
+            if (header->code != UDN_DELTAPOS) return DefWindowProcW(hwnd_, msg, wp, lp);
+            if (auto* c = controlById(static_cast<int>(header->idFrom)))
+                c->spin(reinterpret_cast<const NMUPDOWN*>(lp)->iDelta);
+            return TRUE;  // the value and the box have been set here
         }
         case WM_TIMER: {
             UINT_PTR index = 1;

@@ -32,6 +32,9 @@ class Win32Control : public Control {
     void setChecked(bool checked) override;
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override;
+    int value() const override { return value_; }
+    void setValue(int value) override;
+    void setRange(int minimum, int maximum) override;
 
     HWND hwnd() const { return hwnd_; }
     int id() const { return id_; }
@@ -39,10 +42,13 @@ class Win32Control : public Control {
     void applyDpi();
     // Notifications from the parent window.
     void notify(WORD code);
+    // An up-down's arrow was clicked (or an arrow key pressed in its box).
+    void spin(int delta);
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool isEdit() const { return layout_.kind == ControlKind::TextBox; }
+    void showValueInBuddy();
 
     Win32Form& form_;
     const ControlLayout layout_;
@@ -52,6 +58,7 @@ class Win32Control : public Control {
     std::u16string toolTip_;
     bool settingText_ = false;
     bool toolAdded_ = false;
+    int value_ = 0, minimum_ = 0, maximum_ = 0;
 };
 
 class Win32MenuItem : public MenuItem {

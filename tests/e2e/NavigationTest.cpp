@@ -1,0 +1,182 @@
+// Paging by the keyboard, the go-to-panel dialog on the real up-down control, and the main
+// window's sizes, driven from outside.
+#include "PenWickFixture.h"
+// After <windows.h>, which the fixture brings.
+#include <commctrl.h>
+
+#include "app/PanelNumLayout.h"
+
+namespace e2e {
+namespace {
+
+const std::wstring kGoToCaption(pw::PanelNumFormLayout().caption.begin(),
+                                pw::PanelNumFormLayout().caption.end());
+
+class Navigation : public PenWick {
+  protected:
+    // n panels holding "1".."n", panel `current` on show.
+    void MakePanels(int n, int current) {
+        ASSERT_TRUE(typeText(content, L"1"));
+        for (int i = 2; i <= n; ++i) {
+            Command(u"面板(&P)", u"添加(&A)");
+            ASSERT_TRUE(typeText(content, std::to_wstring(i)));
+        }
+        Command(u"转到(&G)", u"第一个(&F)");
+        for (int i = 1; i < current; ++i) Command(u"转到(&G)", u"下一个(&N)");
+        ASSERT_TRUE(WaitPosition(std::to_wstring(current) + L"/" + std::to_wstring(n)));
+    }
+    // Ctrl with a letter through the keyboard, so that the program's accelerators translate it.
+    void PressCtrl(WORD key) {
+        SetForegroundWindow(main);
+        ASSERT_TRUE(poll([&] { return Active() == main; }));
+        INPUT in[4] = {};
+        const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wVk = keys[i];
+            in[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        ASSERT_EQ(SendInput(4, in, sizeof(INPUT)), 4u);
+    }
+    GUITHREADINFO Gui() {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+        return info;
+    }
+    HWND Active() { return Gui().hwndActive; }
+    HWND OpenGoTo() {
+        EXPECT_TRUE(click(go));
+        HWND dialog = waitForTopWindow(program.pid(), kGoToCaption);
+        EXPECT_TRUE(poll([&] { return isVisible(dialog); }));
+        return dialog;
+    }
+    // The main window takes input again and has the activation.
+    bool MainIsBack(HWND dialog) {
+        return waitForWindowGone(dialog) &&
+               poll([&] { return isEnabled(main) && Active() == main; });
+    }
+    bool WaitText(HWND window, std::wstring_view expected) {
+        return poll([&] { return windowText(window) == expected; });
+    }
+};
+
+using Resizing = Navigation;
+
+TEST_F(Navigation, TheShortcutsReachTheCommandsThroughTheKeyboard) {
+    Launch();
+    MakePanels(4, 2);
+    const struct {
+        WORD key;
+        const wchar_t* position;
+    } steps[] = {{'W', L"1/4"}, {'W', L"1/4"}, {'T', L"4/4"}, {'R', L"4/4"}, {'Q', L"1/4"}};
+    for (const auto& step : steps) {
+        PressCtrl(step.key);
+        EXPECT_TRUE(WaitPosition(step.position)) << static_cast<char>(step.key);
+    }
+    PressCtrl('E');
+    EXPECT_TRUE(waitForTopWindow(program.pid(), kGoToCaption));
+    EXPECT_EQ(windowText(content), L"1");
+}
+
+TEST_F(Navigation, TheGoToDialogOnTheRealUpDown) {
+    Launch();
+    MakePanels(7, 3);
+    HWND dialog = OpenGoTo();
+    HWND box = findChildByClass(dialog, L"Edit");
+    HWND arrows = findChildByClass(dialog, UPDOWN_CLASSW);
+    ASSERT_TRUE(box && arrows);
+    EXPECT_FALSE(isEnabled(main));
+    EXPECT_TRUE(findChild(dialog, L"Static", L"（共7个面板）"));
+    EXPECT_EQ(windowText(box), L"3");
+    DWORD start = 9, end = 9;
+    send(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 1u);
+    EXPECT_EQ(Gui().hwndFocus, box);
+    const RECT r = windowRect(dialog);
+    EXPECT_NEAR(r.left + r.right, GetSystemMetrics(SM_CXSCREEN), 2);
+    EXPECT_NEAR(r.top + r.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
+
+    // The up arrow by the mouse, then the arrow keys in the box; the ends wrap around.
+    const RECT a = windowRect(arrows);
+    const LPARAM upArrow = MAKELPARAM((a.right - a.left) / 2, (a.bottom - a.top) / 4);
+    ASSERT_TRUE(post(arrows, WM_LBUTTONDOWN, MK_LBUTTON, upArrow));
+    ASSERT_TRUE(post(arrows, WM_LBUTTONUP, 0, upArrow));
+    EXPECT_TRUE(WaitText(box, L"4"));
+    ASSERT_TRUE(typeText(box, L"x7"));
+    EXPECT_EQ(windowText(box), L"7");
+    ASSERT_TRUE(post(box, WM_KEYDOWN, VK_UP, 0));
+    EXPECT_TRUE(WaitText(box, L"1"));
+    ASSERT_TRUE(post(box, WM_KEYDOWN, VK_DOWN, 0));
+    EXPECT_TRUE(WaitText(box, L"7"));
+
+    // A number beyond the panels, confirmed with Enter, lands on the last one.
+    ASSERT_TRUE(typeText(box, L"9"));
+    EXPECT_EQ(windowText(box), L"9");
+    ASSERT_TRUE(post(box, WM_KEYDOWN, VK_RETURN, 0));
+    EXPECT_TRUE(WaitPosition(L"7/7"));
+    EXPECT_TRUE(MainIsBack(dialog));
+    EXPECT_EQ(windowText(content), L"7");
+}
+
+TEST_F(Navigation, EveryWayOfCancellingTheGoToDialogChangesNothing) {
+    Launch();
+    MakePanels(3, 2);
+    const struct {
+        const char* how;
+        std::function<bool(HWND dialog, HWND box)> cancel;
+    } ways[] = {
+        {"Esc", [](HWND, HWND box) { return post(box, WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Cancel", [](HWND d, HWND) { return click(findChild(d, L"Button", L"取消")); }},
+        {"title bar", [](HWND d, HWND) { return postClose(d); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        HWND dialog = OpenGoTo();
+        HWND box = findChildByClass(dialog, L"Edit");
+        ASSERT_TRUE(typeText(box, L"1"));
+        ASSERT_TRUE(way.cancel(dialog, box));
+        EXPECT_TRUE(MainIsBack(dialog));
+        EXPECT_EQ(Position(), L"2/3");
+    }
+}
+
+TEST_F(Resizing, AWindowMadeTooSmallSnapsBackToTheMinimum) {
+    Launch();
+    SetWindowPos(main, nullptr, 0, 0, 60, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // 2895 by 3000 twips at 96 dpi; the text box 2535 by 1470, the button row from 120.
+    ASSERT_TRUE(poll([&] {
+        const RECT r = windowRect(main);
+        return r.right - r.left == 193 && r.bottom - r.top == 200;
+    }));
+    const RECT c = windowRect(content);
+    EXPECT_EQ(c.right - c.left, 169);
+    EXPECT_EQ(c.bottom - c.top, 98);
+    POINT p{windowRect(first).left, 0};
+    ScreenToClient(main, &p);
+    EXPECT_EQ(p.x, 8);
+}
+
+TEST_F(Resizing, MaximisingAndMinimisingKeepTheLastNormalPlacement) {
+    Launch();
+    SetWindowPos(main, nullptr, 40, 30, 400, 320, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0));
+    ASSERT_TRUE(poll([&] { return IsZoomed(main) != FALSE; }));
+    EXPECT_TRUE(poll([&] {
+        const RECT c = windowRect(content);
+        return c.right - c.left > GetSystemMetrics(SM_CXSCREEN) - 40;
+    }));
+    ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
+    ASSERT_TRUE(poll([&] { return !isVisible(main); }));
+    ASSERT_TRUE(post(main, 1066, 61860, WM_LBUTTONDBLCLK));
+    EXPECT_TRUE(poll([&] { return isVisible(main) && !IsIconic(main) && !IsZoomed(main); }));
+    Exit();
+    EXPECT_EQ(Setting(L"Left"), L"600");
+    EXPECT_EQ(Setting(L"Top"), L"450");
+    EXPECT_EQ(Setting(L"Width"), L"6000");
+    EXPECT_EQ(Setting(L"Height"), L"4800");
+}
+
+}  // namespace
+}  // namespace e2e
