@@ -13,7 +13,7 @@ constexpr ControlLayout kControls[] = {
      .rect = {2040, 240, 270, 270},
      .tabIndex = 3,
      .buddy = "txtNum"},
-    {ControlKind::Label, "lblTotal", u"（共个面板）", {2400, 300, 1080, 180}, 2},
+    {ControlKind::Label, "lblTotal", u"（共个面板）", {2400, 300, 1080, 180}, 2, StyleAutoSize},
     {ControlKind::Button, "Command1", u"确定", {600, 720, 975, 375}, 4, StyleDefault},
     {ControlKind::Button, "Command2", u"取消", {1920, 720, 975, 375}, 5, StyleCancel},
 };

@@ -22,6 +22,7 @@ enum ControlStyle : std::uint32_t {
     StyleDefault = 1u << 2,     // default push button (Enter)
     StyleCancel = 1u << 3,      // cancel button (Esc)
     StyleHidden = 1u << 4,      // never shown
+    StyleAutoSize = 1u << 5,    // a label as wide as its caption
 };
 
 struct ControlLayout {

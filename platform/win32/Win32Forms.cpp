@@ -41,9 +41,25 @@ void Win32Control::setText(std::u16string_view text) {
     settingText_ = true;
     SetWindowTextW(hwnd_, W(copy));
     settingText_ = false;
+    if (layout_.style & StyleAutoSize) fitWidthToText();
     // A multi-line edit box raises no change for a text set by the program; raise it here,
     // once, for every kind of text box.
     if (isEdit() && Change) Guarded(Change);
+}
+
+void Win32Control::fitWidthToText() {
+    const std::u16string caption = text();
+    HDC dc = GetDC(hwnd_);
+    if (!dc) return;
+    HGDIOBJ old = SelectObject(dc, form_.font());
+    SIZE size{};
+    const BOOL measured =
+        GetTextExtentPoint32W(dc, W(caption), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    if (!measured) return;
+    bounds_.width = Tw(size.cx, form_.dpi());
+    applyDpi();
 }
 
 void Win32Control::setToolTip(std::u16string_view tip) {

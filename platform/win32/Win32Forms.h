@@ -49,6 +49,7 @@ class Win32Control : public Control {
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool isEdit() const { return layout_.kind == ControlKind::TextBox; }
     void showValueInBuddy();
+    void fitWidthToText();
 
     Win32Form& form_;
     const ControlLayout layout_;
