@@ -9,8 +9,7 @@
 namespace e2e {
 namespace {
 
-const std::wstring kGoToCaption(pw::PanelNumFormLayout().caption.begin(),
-                                pw::PanelNumFormLayout().caption.end());
+const std::wstring_view kGoToCaption = wide(pw::PanelNumFormLayout().caption);
 
 class Navigation : public PenWick {
   protected:
@@ -18,11 +17,11 @@ class Navigation : public PenWick {
     void MakePanels(int n, int current) {
         ASSERT_TRUE(typeText(content, L"1"));
         for (int i = 2; i <= n; ++i) {
-            Command(u"面板(&P)", u"添加(&A)");
+            Command("PanelNew");
             ASSERT_TRUE(typeText(content, std::to_wstring(i)));
         }
-        Command(u"转到(&G)", u"第一个(&F)");
-        for (int i = 1; i < current; ++i) Command(u"转到(&G)", u"下一个(&N)");
+        Command("GoFirst");
+        for (int i = 1; i < current; ++i) Command("GoNext");
         ASSERT_TRUE(WaitPosition(std::to_wstring(current) + L"/" + std::to_wstring(n)));
     }
     // Ctrl with a letter through the keyboard, so that the program's accelerators translate it.
@@ -45,16 +44,20 @@ class Navigation : public PenWick {
         return info;
     }
     HWND Active() { return Gui().hwndActive; }
+    HWND GoToDialog() {
+        return waitFor([&] {
+            for (HWND w : topWindows(program.pid()))
+                if (isVisible(w) && windowText(w) == kGoToCaption) return w;
+            return HWND{};
+        });
+    }
     HWND OpenGoTo() {
         EXPECT_TRUE(click(go));
-        HWND dialog = waitForTopWindow(program.pid(), kGoToCaption);
-        EXPECT_TRUE(poll([&] { return isVisible(dialog); }));
-        return dialog;
+        return GoToDialog();
     }
     // The main window takes input again and has the activation.
     bool MainIsBack(HWND dialog) {
-        return waitForWindowGone(dialog) &&
-               poll([&] { return isEnabled(main) && Active() == main; });
+        return poll([&] { return !IsWindow(dialog) && isEnabled(main) && Active() == main; });
     }
     bool WaitText(HWND window, std::wstring_view expected) {
         return poll([&] { return windowText(window) == expected; });
@@ -75,7 +78,7 @@ TEST_F(Navigation, TheShortcutsReachTheCommandsThroughTheKeyboard) {
         EXPECT_TRUE(WaitPosition(step.position)) << static_cast<char>(step.key);
     }
     PressCtrl('E');
-    EXPECT_TRUE(waitForTopWindow(program.pid(), kGoToCaption));
+    EXPECT_TRUE(GoToDialog());
     EXPECT_EQ(windowText(content), L"1");
 }
 
@@ -83,8 +86,8 @@ TEST_F(Navigation, TheGoToDialogOnTheRealUpDown) {
     Launch();
     MakePanels(7, 3);
     HWND dialog = OpenGoTo();
-    HWND box = findChildByClass(dialog, L"Edit");
-    HWND arrows = findChildByClass(dialog, UPDOWN_CLASSW);
+    HWND box = findChild(dialog, L"Edit");
+    HWND arrows = findChild(dialog, UPDOWN_CLASSW);
     ASSERT_TRUE(box && arrows);
     EXPECT_FALSE(isEnabled(main));
     EXPECT_TRUE(findChild(dialog, L"Static", L"（共7个面板）"));
@@ -134,7 +137,7 @@ TEST_F(Navigation, EveryWayOfCancellingTheGoToDialogChangesNothing) {
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);
         HWND dialog = OpenGoTo();
-        HWND box = findChildByClass(dialog, L"Edit");
+        HWND box = findChild(dialog, L"Edit");
         ASSERT_TRUE(typeText(box, L"1"));
         ASSERT_TRUE(way.cancel(dialog, box));
         EXPECT_TRUE(MainIsBack(dialog));
@@ -169,7 +172,7 @@ TEST_F(Resizing, MaximisingAndMinimisingKeepTheLastNormalPlacement) {
     }));
     ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_MINIMIZE, 0));
     ASSERT_TRUE(poll([&] { return !isVisible(main); }));
-    ASSERT_TRUE(post(main, 1066, 61860, WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, WM_LBUTTONDBLCLK));
     EXPECT_TRUE(poll([&] { return isVisible(main) && !IsIconic(main) && !IsZoomed(main); }));
     Exit();
     EXPECT_EQ(Setting(L"Left"), L"600");
