@@ -58,7 +58,7 @@ void Win32Control::fitWidthToText() {
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
     if (!measured) return;
-    bounds_.width = Tw(size.cx, form_.dpi());
+    bounds_.width = TwipsFromPixels(size.cx, form_.dpi());
     applyDpi();
 }
 
@@ -441,13 +441,13 @@ void Win32Form::createControls() {
     }
     for (const auto& c : layout_.controls) {
         if (c.kind != ControlKind::UpDown) continue;
-        HWND upDown = controls_.at(std::string(c.name))->hwnd();
+        HWND upDown = FindNamed(controls_, c.name).hwnd();
         // One step per notification, also while an arrow is held down.
         UDACCEL step{0, 1};
         SendMessageW(upDown, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
         if (!c.buddy.empty())
             SendMessageW(upDown, UDM_SETBUDDY,
-                         reinterpret_cast<WPARAM>(controls_.at(std::string(c.buddy))->hwnd()), 0);
+                         reinterpret_cast<WPARAM>(FindNamed(controls_, c.buddy).hwnd()), 0);
     }
 }
 
@@ -605,7 +605,7 @@ void Win32Form::requestUnload(UnloadMode mode) {
     for (auto& [name, t] : timers_) t->setEnabled(false);
     // Unloaded means gone, also for a window whose own event unloads it; the object stays
     // until its owner lets it go.
-    if (hwnd_) DestroyWindow(hwnd_);
+    window_.reset();
 }
 
 void Win32Form::popupMenu(std::string_view menuName) {
