@@ -215,7 +215,8 @@ FakeControl* FakeForm::styled(std::uint32_t style) {
 void FakeForm::press(char16_t key) {
     const bool multiline = focused_ && (focused_->layout().style & StyleMultiline);
     FakeControl* button = nullptr;
-    if (key == u'\r' && !multiline) button = styled(StyleDefault);
+    const bool onButton = focused_ && focused_->layout().kind == ControlKind::Button;
+    if (key == u'\r' && !multiline) button = onButton ? focused_ : styled(StyleDefault);
     if (key == 27) button = styled(StyleCancel);
     if (button)
         button->fireClick();

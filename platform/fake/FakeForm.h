@@ -138,8 +138,9 @@ class FakeForm : public Form {
     void closeFromFrame();
     void endSession();
     void minimize() { setWindowState(WindowState::Minimized); }
-    // A key on the keyboard, routed as on the real window: Enter clicks the default button
-    // (outside a multi-line box), Esc the cancel button, anything else goes to the focus.
+    // A key on the keyboard, routed as on the real window: Enter clicks the focused button or
+    // else the default one (outside a multi-line box), Esc the cancel button, anything else
+    // goes to the focus.
     void press(char16_t key);
 
     bool destroyed() const { return destroyed_; }

@@ -668,10 +668,12 @@ bool Win32Form::preTranslate(MSG& msg) {
     auto* focused = controlById(GetDlgCtrlID(GetFocus()));
     const bool multiline = focused && (focused->layout().style & StyleMultiline);
     if (msg.wParam == VK_RETURN && !multiline) {
-        if (auto* def = findStyled(StyleDefault)) {
-            if (def->enabled())
-                PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(def->id(), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(def->hwnd()));
+        // Enter presses the button that has the focus, else the default one.
+        const bool onButton = focused && focused->layout().kind == ControlKind::Button;
+        if (auto* button = onButton ? focused : findStyled(StyleDefault)) {
+            if (button->enabled())
+                PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(button->id(), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(button->hwnd()));
             return true;
         }
     }

@@ -102,6 +102,12 @@ TEST_F(GoToDialog, EveryWayOfClosingGivesTheMainWindowBack) {
         {"Enter", [](fake::FakeForm& d) { d.press(u'\r'); }, u"5/7"},
         {"Cancel", [](fake::FakeForm& d) { d.control("Command2").click(); }, u"3/7"},
         {"Esc", [](fake::FakeForm& d) { d.press(27); }, u"3/7"},
+        {"Enter on Cancel",
+         [](fake::FakeForm& d) {
+             d.control("Command2").setFocus();
+             d.press(u'\r');
+         },
+         u"3/7"},
         {"title bar", [](fake::FakeForm& d) { d.closeFromFrame(); }, u"3/7"},
         {"session end", [](fake::FakeForm& d) { d.endSession(); }, u"3/7"},
     };
