@@ -1,6 +1,8 @@
 #include "app/PanelNum.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "app/PanelNumLayout.h"
 #include "settings/NumberText.h"

@@ -1,9 +1,9 @@
 #include "platform/fake/FakeForm.h"
 
 #include "platform/Named.h"
+#include "platform/UpDown.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace pw::fake {
 
@@ -12,17 +12,6 @@ namespace {
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::Button ||
            kind == ControlKind::CheckBox || kind == ControlKind::Tab;
-}
-
-// The number an up-down reads from its box: plain digits only, the empty text being 0.
-std::optional<int> BoxNumber(const std::u16string& text) {
-    if (text.size() > 9) return std::nullopt;
-    int n = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9') return std::nullopt;
-        n = n * 10 + (c - u'0');
-    }
-    return n;
 }
 
 }  // namespace
@@ -112,7 +101,7 @@ void FakeControl::spin(int delta) {
     FakeControl& box = form_.control(layout_.buddy);
     box.setFocus();
     int from = value_;
-    if (auto n = BoxNumber(box.text()); n && *n >= minimum_ && *n <= maximum_) from = *n;
+    if (auto n = UpDownNumber(box.text()); n && *n >= minimum_ && *n <= maximum_) from = *n;
     value_ = std::clamp(from + delta, minimum_, maximum_);
     showValueInBuddy();
     if (Change) Change();
@@ -121,9 +110,8 @@ void FakeControl::spin(int delta) {
 void FakeControl::showValueInBuddy() {
     if (layout_.buddy.empty()) return;
     FakeControl& box = form_.control(layout_.buddy);
-    const std::string digits = std::to_string(value_);
-    const std::u16string text(digits.begin(), digits.end());
-    if (box.text() != text) box.setText(text);
+    const std::u16string shown = UpDownText(value_);
+    if (box.text() != shown) box.setText(shown);
 }
 
 bool FakeTimer::setInterval(int milliseconds) {

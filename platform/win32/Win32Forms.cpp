@@ -8,6 +8,7 @@
 
 #include "platform/Named.h"
 #include "platform/Twips.h"
+#include "platform/UpDown.h"
 #include "platform/win32/Wide.h"
 
 namespace pw::win32 {
@@ -136,21 +137,14 @@ void Win32Control::setValue(int value) {
 void Win32Control::showValueInBuddy() {
     if (layout_.buddy.empty()) return;
     Control& box = form_.control(layout_.buddy);
-    const std::wstring digits = std::to_wstring(value_);
-    const std::u16string text(digits.begin(), digits.end());
-    if (box.text() != text) box.setText(text);
+    const std::u16string shown = UpDownText(value_);
+    if (box.text() != shown) box.setText(shown);
 }
 
 void Win32Control::spin(int delta) {
     Control& box = form_.control(layout_.buddy);
     int from = value_;
-    const std::u16string text = box.text();
-    if (text.size() <= 9 &&
-        std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
-        int n = 0;
-        for (char16_t c : text) n = n * 10 + (c - u'0');
-        if (n >= minimum_ && n <= maximum_) from = n;
-    }
+    if (auto n = UpDownNumber(box.text()); n && *n >= minimum_ && *n <= maximum_) from = *n;
     setValue(from + delta);
     if (Change) Guarded(Change);
 }
