@@ -14,7 +14,7 @@ PanelNum::PanelNum(Ui& ui, Form& mainWindow, PanelStore& panels, std::function<v
       main_(mainWindow),
       panels_(panels),
       showPanel_(std::move(showPanel)),
-      form_(ui.createForm(PanelNumFormLayout())),
+      form_(ui.createForm(PanelNumFormLayout(), &mainWindow)),
       txtNum_(form_->control("txtNum")),
       upDown_(form_->control("UpDown")),
       count_(panels.count()) {

@@ -14,8 +14,9 @@ enum class MsgResult { Ok, Yes, No, Closed };
 class Ui {
   public:
     virtual ~Ui() = default;
-    // Windows are created hidden.
-    virtual std::unique_ptr<Form> createForm(const FormLayout& layout) = 0;
+    // Windows are created hidden. A window with an owner stays in front of it and has no
+    // taskbar button of its own; a click on the disabled owner brings it forward.
+    virtual std::unique_ptr<Form> createForm(const FormLayout& layout, Form* owner = nullptr) = 0;
     // A modal message box; the first button is the default. Timers keep ticking meanwhile.
     virtual MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                                  MsgIcon icon, MsgButtons buttons) = 0;

@@ -4,7 +4,7 @@
 
 namespace pw::fake {
 
-std::unique_ptr<Form> FakeUi::createForm(const FormLayout& layout) {
+std::unique_ptr<Form> FakeUi::createForm(const FormLayout& layout, Form*) {
     auto form = std::make_unique<FakeForm>(layout);
     forms_[std::string(layout.name)] = form.get();
     return form;

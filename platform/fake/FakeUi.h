@@ -23,7 +23,7 @@ struct ShownMessage {
 
 class FakeUi : public Ui {
   public:
-    std::unique_ptr<Form> createForm(const FormLayout& layout) override;
+    std::unique_ptr<Form> createForm(const FormLayout& layout, Form* owner) override;
     MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                          MsgIcon icon, MsgButtons buttons) override;
     std::vector<RectTw> monitors() const override { return screens; }

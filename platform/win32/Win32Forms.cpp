@@ -321,13 +321,13 @@ Win32Form* Win32Form::FromHwnd(HWND hwnd) {
     return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout) : layout_(layout) {
+Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout, HWND owner) : layout_(layout) {
     const DWORD style =
         layout.sizable ? WS_OVERLAPPEDWINDOW : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
     const std::u16string caption(layout.caption);
     window_.reset(CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
                                   style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
-                                  nullptr, nullptr, instance, this));
+                                  owner, nullptr, instance, this));
     if (!window_) {
         ProgrammingError("CreateWindowExW failed for a form");
         throw std::runtime_error("CreateWindowExW failed");

@@ -106,7 +106,7 @@ class Win32Timer : public Timer {
 
 class Win32Form : public Form {
   public:
-    Win32Form(HINSTANCE instance, const FormLayout& layout);
+    Win32Form(HINSTANCE instance, const FormLayout& layout, HWND owner = nullptr);
     ~Win32Form() override;
 
     Control& control(std::string_view name) override;

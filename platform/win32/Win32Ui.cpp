@@ -8,8 +8,9 @@ namespace pw::win32 {
 
 Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) { Win32Form::RegisterClass(instance); }
 
-std::unique_ptr<Form> Win32Ui::createForm(const FormLayout& layout) {
-    return std::make_unique<Win32Form>(instance_, layout);
+std::unique_ptr<Form> Win32Ui::createForm(const FormLayout& layout, Form* owner) {
+    const auto* ownerForm = dynamic_cast<Win32Form*>(owner);
+    return std::make_unique<Win32Form>(instance_, layout, ownerForm ? ownerForm->hwnd() : nullptr);
 }
 
 MsgResult Win32Ui::messageBox(Form* owner, std::u16string_view text, std::u16string_view title,

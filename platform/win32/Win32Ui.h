@@ -8,7 +8,7 @@ namespace pw::win32 {
 class Win32Ui : public Ui {
   public:
     explicit Win32Ui(HINSTANCE instance);
-    std::unique_ptr<Form> createForm(const FormLayout& layout) override;
+    std::unique_ptr<Form> createForm(const FormLayout& layout, Form* owner) override;
     MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                          MsgIcon icon, MsgButtons buttons) override;
     std::vector<RectTw> monitors() const override;

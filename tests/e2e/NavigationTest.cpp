@@ -90,6 +90,7 @@ TEST_F(Navigation, TheGoToDialogOnTheRealUpDown) {
     HWND arrows = findChild(dialog, UPDOWN_CLASSW);
     ASSERT_TRUE(box && arrows);
     EXPECT_FALSE(isEnabled(main));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
     EXPECT_TRUE(findChild(dialog, L"Static", L"（共7个面板）"));
     EXPECT_EQ(windowText(box), L"3");
     DWORD start = 9, end = 9;
