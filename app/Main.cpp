@@ -26,7 +26,10 @@ Main::Main(AppState& state, Platform& platform)
       tray_(*form_, platform.notifyIcon, state.settings, std::u16string(kProductName), "mnuTray",
             [this] { ShowMainWindow(); }),
       monitor_(platform.clipboard),
-      alert_(form_->timer("AlertTimer")) {
+      alert_(form_->timer("AlertTimer")),
+      saving_(state.Panels, state.settings, form_.get(),
+              {platform.ui, platform.files, platform.codePage, platform.fileDialog},
+              [this] { ShowPanel(); }) {
     content_ = &form_->control("Content");
     state_.Panels.setEditor([this] { return content_->text(); });
     WireEvents();
@@ -59,6 +62,8 @@ void Main::WireEvents() {
     on("TrayOption", &Main::EditOption_Click, this);
     on("HelpAbout", &Main::HelpAbout_Click, this);
     on("TrayAbout", &Main::HelpAbout_Click, this);
+    f.menu("SaveCurrent").Click = [this] { saving_.SaveCurrent_Click(); };
+    f.menu("SaveAll").Click = [this] { saving_.SaveAll_Click(); };
     f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
     f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 

@@ -6,6 +6,7 @@
 #include "capture/ClipMonitor.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
+#include "saving/SaveCommands.h"
 #include "tray/Tray.h"
 
 namespace pw {
@@ -83,6 +84,7 @@ class Main {
     Tray tray_;
     ClipMonitor monitor_;
     CaptureAlert alert_;
+    SaveCommands saving_;
 };
 
 }  // namespace pw

@@ -1,7 +1,10 @@
 #pragma once
 #include <string>
 
+#include "platform/AnsiCodePage.h"
 #include "platform/Clipboard.h"
+#include "platform/FileDialog.h"
+#include "platform/Files.h"
 #include "platform/InstanceLock.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
@@ -17,6 +20,9 @@ struct Platform {
     InstanceLock& instance;
     NotifyIcon& notifyIcon;
     Sound& sound;
+    Files& files;
+    const AnsiCodePage& codePage;
+    FileDialog& fileDialog;
     // The folder of the executable, without a trailing backslash except for a drive root.
     std::u16string programFolder;
 };

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Main.h"
+#include "platform/fake/FakeFiles.h"
 #include "platform/fake/FakeUi.h"
 
 namespace pw::testing {
@@ -43,7 +44,11 @@ class MainFixture : public ::testing::Test {
     fake::FakeInstanceLock lock;
     fake::FakeNotifyIcon notifyIcon;
     fake::FakeSound sound;
-    Platform platform{ui, registry, clipboard, lock, notifyIcon, sound, u"C:\\PenWick"};
+    fake::FakeFiles files;
+    fake::FakeCodePage codePage;
+    fake::FakeFileDialog fileDialog;
+    Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
+                      sound, files,    codePage,  fileDialog, u"C:\\PenWick"};
     AppState state;
     std::unique_ptr<Main> main;
 };
