@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/win32/Bug.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Ui.h"
 
@@ -23,8 +24,11 @@ int Run(HINSTANCE instance) {
     pw::win32::Win32InstanceLock lock;
     pw::win32::Win32NotifyIcon notifyIcon(instance);
     pw::win32::Win32Sound sound;
-    pw::Platform platform{
-        ui, registry, clipboard, lock, notifyIcon, sound, pw::win32::ProgramFolder()};
+    pw::win32::Win32Files files;
+    pw::win32::Win32AnsiCodePage codePage;
+    pw::win32::Win32FileDialog fileDialog;
+    pw::Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
+                          sound, files,    codePage,  fileDialog, pw::win32::ProgramFolder()};
     pw::AppState state;
     pw::Main main(state, platform);
     if (!main.Form_Initialize()) return 0;

@@ -1,0 +1,194 @@
+#include "platform/win32/Win32Files.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Forms.h"
+
+namespace pw::win32 {
+
+namespace {
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    // False when the system reports that the last writes could not be completed.
+    bool close() {
+        const bool ok = h_ == INVALID_HANDLE_VALUE || CloseHandle(h_);
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+  private:
+    HANDLE h_;
+};
+
+std::wstring Hex(unsigned n) {
+    std::wstring digits(8, L'0');
+    for (int i = 7; i >= 0; --i, n >>= 4) digits[i] = L"0123456789abcdef"[n & 15];
+    return digits;
+}
+
+// A file created beside the target that is deleted unless it was moved over the target.
+class TempFile {
+  public:
+    explicit TempFile(const std::wstring& target) {
+        const auto slash = target.rfind(L'\\');
+        const std::wstring folder = slash == target.npos ? L"." : target.substr(0, slash);
+        const unsigned seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
+        for (unsigned attempt = 0; attempt < 16 && !file_; ++attempt) {
+            path_ = folder + L"\\~pw" + Hex(seed + attempt * 7919u) + L".tmp";
+            file_ = std::make_unique<FileHandle>(CreateFileW(path_.c_str(), GENERIC_WRITE, 0,
+                                                             nullptr, CREATE_NEW,
+                                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!*file_) {
+                const bool taken = GetLastError() == ERROR_FILE_EXISTS;
+                file_.reset();
+                if (!taken) break;
+            }
+        }
+    }
+    ~TempFile() {
+        if (!file_) return;
+        file_->close();
+        if (!moved_) DeleteFileW(path_.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool write(std::string_view bytes) {
+        if (!file_) return false;
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            DWORD done = 0;
+            if (!WriteFile(file_->get(), bytes.data(), chunk, &done, nullptr) || done == 0)
+                return false;
+            bytes.remove_prefix(done);
+        }
+        return FlushFileBuffers(file_->get()) && file_->close();
+    }
+
+    // A rename within the folder: the target holds either its old or its new content. (Wine's
+    // ReplaceFileW leaves a file of its own behind when the target is locked.)
+    bool moveOver(const std::wstring& target) {
+        moved_ = MoveFileExW(path_.c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        return moved_;
+    }
+
+  private:
+    std::wstring path_;
+    std::unique_ptr<FileHandle> file_;
+    bool moved_ = false;
+};
+
+std::wstring FullPath(std::u16string_view path) {
+    const std::wstring given(reinterpret_cast<const wchar_t*>(path.data()), path.size());
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n =
+            GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) return given;
+        if (n < full.size()) return full.substr(0, n);
+        full.resize(n);
+    }
+}
+
+}  // namespace
+
+bool Win32Files::exists(std::u16string_view path) const {
+    return GetFileAttributesW(FullPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> Win32Files::read(std::u16string_view path) const {
+    FileHandle file(CreateFileW(FullPath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size;
+    if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t have = 0;
+    while (have < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - have, 1u << 30));
+        DWORD done = 0;
+        if (!ReadFile(file.get(), bytes.data() + have, chunk, &done, nullptr)) return std::nullopt;
+        if (done == 0) break;  // the file shrank meanwhile
+        have += done;
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
+bool Win32Files::replace(std::u16string_view path, std::string_view bytes) {
+    const std::wstring target = FullPath(path);
+    TempFile temp(target);
+    return temp.write(bytes) && temp.moveOver(target);
+}
+
+std::optional<std::string> Win32AnsiCodePage::encode(std::u16string_view text) const {
+    if (text.empty()) return std::string();
+    if (text.size() > INT_MAX / 3) return std::nullopt;
+    const bool utf8 = GetACP() == CP_UTF8;
+    // Without best fit a character the code page lacks becomes the default character, and
+    // the flag tells.
+    BOOL usedDefault = FALSE;
+    std::string out(text.size() * (utf8 ? 3 : 2), '\0');
+    const int n = WideCharToMultiByte(
+        CP_ACP, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS,
+        reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), out.data(),
+        static_cast<int>(out.size()), nullptr, utf8 ? nullptr : &usedDefault);
+    if (n <= 0 || usedDefault) return std::nullopt;
+    out.resize(n);
+    return out;
+}
+
+std::optional<std::u16string> Win32AnsiCodePage::decode(std::string_view bytes) const {
+    if (bytes.empty()) return std::u16string();
+    if (bytes.size() > INT_MAX) return std::nullopt;
+    std::u16string out(bytes.size(), u'\0');
+    const int n = MultiByteToWideChar(
+        CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+        reinterpret_cast<wchar_t*>(out.data()), static_cast<int>(out.size()));
+    if (n <= 0) return std::nullopt;
+    out.resize(n);
+    return out;
+}
+
+std::optional<std::u16string> Win32FileDialog::show(Form* owner, const FileDialogRequest& request) {
+    std::u16string filter;
+    for (const auto& [description, pattern] : request.filter)
+        filter.append(description).append(1, u'\0').append(pattern).append(1, u'\0');
+    filter.append(1, u'\0');
+    // Room for any path the system can hand back.
+    std::u16string file(32768, u'\0');
+    file.replace(0, std::min(request.fileName.size(), file.size() - 1), request.fileName);
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    if (auto* form = dynamic_cast<Win32Form*>(owner)) ofn.hwndOwner = form->hwnd();
+    ofn.lpstrFilter = W(filter);
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = reinterpret_cast<wchar_t*>(file.data());
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = request.initialFolder.empty() ? nullptr : W(request.initialFolder);
+    ofn.lpstrTitle = W(request.title);
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (request.promptReplace) ofn.Flags |= OFN_OVERWRITEPROMPT;
+    if (request.mustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
+    const BOOL chosen = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    if (!chosen) return std::nullopt;
+    file.resize(file.find(u'\0'));
+    return file;
+}
+
+}  // namespace pw::win32
