@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::u16string_view kTitle = u"PenWick";
 constexpr std::u16string_view kFilter = u"文本文件(*.txt)|*.txt|所有文件|*.*";
-constexpr std::u16string_view kCrLf = u"\r\n";
 
 std::u16string QuickSaveName(const std::u16string& chosen, int i) {
     const std::u16string number = (i < 10 ? u"0" : u"") + NumText(std::int64_t{i});
@@ -19,16 +18,19 @@ std::u16string QuickSaveName(const std::u16string& chosen, int i) {
 
 }  // namespace
 
-SaveCommands::SaveCommands(PanelStore& panels, Settings& settings, Form& owner,
+SaveCommands::SaveCommands(PanelStore& panels, Settings& settings, Form* owner,
                            SaveServices services, std::function<void()> showPanel)
     : panels_(panels),
       settings_(settings),
       owner_(owner),
       os_(services),
       showPanel_(std::move(showPanel)),
-      dialog_(services.dialogs, &owner, kFilter) {}
+      dialog_(services.dialogs, owner, kFilter) {}
 
-void SaveCommands::SaveCurrent_Click() { SaveOne(panels_.current(), true); }
+void SaveCommands::SaveCurrent_Click() {
+    SaveOne(panels_.current(), true);
+    buffer_ = {};
+}
 
 void SaveCommands::SaveAll_Click() {
     if (settings_.AddSave)
@@ -37,6 +39,8 @@ void SaveCommands::SaveAll_Click() {
         QuickSaveAll();
     else
         SaveEach();
+    // Large files leave a large buffer: not kept between commands.
+    buffer_ = {};
 }
 
 void SaveCommands::SaveOne(int n, bool remove) {
@@ -69,7 +73,7 @@ void SaveCommands::AppendAll() {
     std::u16string text;
     for (int i = 1; i <= count; ++i) {
         text += panels_.text(i);
-        text += i < count ? u"\r\n\r\n" : kCrLf;
+        if (i < count) text += u"\r\n\r\n";
     }
     if (WriteFile(file, text) && settings_.DelSaved) RemoveSaved(std::vector<bool>(count, true));
     showPanel_();
@@ -85,7 +89,7 @@ void SaveCommands::QuickSaveAll() {
     for (int i = 1; i <= static_cast<int>(saved.size()); ++i) {
         std::u16string name = QuickSaveName(chosen, i);
         if (os_.files.exists(name) &&
-            os_.ui.messageBox(&owner_, u"文件" + name + u"已存在，您要更换文件名吗？", kTitle,
+            os_.ui.messageBox(owner_, u"文件" + name + u"已存在，您要更换文件名吗？", kTitle,
                               MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes) {
             dialog_.Flags = Dialog::cdlOFNOverwritePrompt;
             dialog_.DialogTitle = u"保存一个面板";
@@ -117,7 +121,7 @@ bool SaveCommands::ShowSave() {
 
 bool SaveCommands::WritePanelFile(int n, const std::u16string& path) {
     if (n < 1 || n > panels_.count()) return false;
-    return WriteFile(path, panels_.text(n) + std::u16string(kCrLf));
+    return WriteFile(path, panels_.text(n));
 }
 
 bool SaveCommands::WriteFile(const std::u16string& path, std::u16string_view text) {
@@ -127,14 +131,14 @@ bool SaveCommands::WriteFile(const std::u16string& path, std::u16string_view tex
         old = os_.files.read(path);
         if (!old) return Unwritten(path);
     }
-    const auto bytes = FileBytes(old, text, os_.codePage);
-    if (!bytes || !os_.files.replace(path, *bytes)) return Unwritten(path);
+    if (!FileBytes(old, text, os_.codePage, buffer_) || !os_.files.replace(path, buffer_))
+        return Unwritten(path);
     settings_.InitDir = FolderOf(path);
     return true;
 }
 
 bool SaveCommands::Unwritten(const std::u16string& path) {
-    os_.ui.messageBox(&owner_, u"无法写入文件" + path + u"！", kTitle, MsgIcon::Exclamation,
+    os_.ui.messageBox(owner_, u"无法写入文件" + path + u"！", kTitle, MsgIcon::Exclamation,
                       MsgButtons::Ok);
     return false;
 }

@@ -26,8 +26,9 @@ struct SaveServices {
 
 class SaveCommands {
   public:
-    // showPanel refreshes the display after the panels changed.
-    SaveCommands(PanelStore& panels, Settings& settings, Form& owner, SaveServices services,
+    // Boxes and dialogs belong to owner (may be null); showPanel refreshes the display after
+    // the panels changed.
+    SaveCommands(PanelStore& panels, Settings& settings, Form* owner, SaveServices services,
                  std::function<void()> showPanel);
 
     void SaveCurrent_Click();
@@ -41,6 +42,7 @@ class SaveCommands {
     void SaveEach();
     bool ShowSave();
     bool WritePanelFile(int n, const std::u16string& path);
+    // Writes the text and a final line end, after the old content in append mode.
     bool WriteFile(const std::u16string& path, std::u16string_view text);
     bool Unwritten(const std::u16string& path);
     // Removes panels 1..saved.size() whose flag is set; panels added meanwhile stay.
@@ -48,13 +50,14 @@ class SaveCommands {
 
     PanelStore& panels_;
     Settings& settings_;
-    Form& owner_;
+    Form* owner_;
     SaveServices os_;
     std::function<void()> showPanel_;
     Dialog dialog_;
     // One per panel of a one-dialog-per-panel run: its file was not written (cancelled or
     // failed).
     std::vector<bool> SaveCancelled;
+    std::string buffer_;
 };
 
 }  // namespace pw

@@ -5,26 +5,23 @@ namespace pw {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kCrLf = "\r\n";
 
-std::string OldLines(std::string_view old) {
-    std::string out;
-    out.reserve(old.size() + 4);
+void AppendOldLines(std::string_view old, std::string& out) {
     std::size_t i = 0;
     do {
         const auto cr = old.find('\r', i);
-        out.append(old.substr(i, cr == old.npos ? old.npos : cr - i)).append("\r\n");
+        out.append(old.substr(i, cr == old.npos ? old.npos : cr - i)).append(kCrLf);
         if (cr == old.npos) break;
         i = cr + 1;
         if (i < old.size() && old[i] == '\n') ++i;
     } while (i < old.size());
-    return out.append("\r\n");
+    out.append(kCrLf);
 }
 
-}  // namespace
-
-std::string Utf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
+// An unpaired surrogate keeps its own three-byte form instead of being dropped.
+void AppendUtf8(std::u16string_view text, std::string& out) {
+    out.reserve(out.size() + text.size() * 3);
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -46,19 +43,32 @@ std::string Utf8(std::u16string_view text) {
             out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
-    return out;
 }
 
-std::optional<std::string> FileBytes(const std::optional<std::string>& old,
-                                     std::u16string_view text, const AnsiCodePage& codePage) {
-    if (old && old->starts_with(kBom))
-        return std::string(kBom) + OldLines(std::string_view(*old).substr(kBom.size())) +
-               Utf8(text);
-    const std::string oldPart = old ? OldLines(*old) : std::string();
-    if (auto ansi = codePage.encode(text)) return oldPart + *ansi;
-    auto oldText = codePage.decode(oldPart);
-    if (!oldText) return std::nullopt;
-    return std::string(kBom) + Utf8(*oldText) + Utf8(text);
+}  // namespace
+
+bool FileBytes(const std::optional<std::string>& old, std::u16string_view text,
+               const AnsiCodePage& codePage, std::string& out) {
+    out.clear();
+    if (old && old->starts_with(kBom)) {
+        out.append(kBom);
+        AppendOldLines(std::string_view(*old).substr(kBom.size()), out);
+        AppendUtf8(text, out);
+        out.append(kCrLf);
+        return true;
+    }
+    if (old) AppendOldLines(*old, out);
+    if (codePage.encode(text, out)) {
+        out.append(kCrLf);
+        return true;
+    }
+    const auto oldText = codePage.decode(out);
+    if (!oldText) return false;
+    out.assign(kBom);
+    AppendUtf8(*oldText, out);
+    AppendUtf8(text, out);
+    out.append(kCrLf);
+    return true;
 }
 
 }  // namespace pw

@@ -9,15 +9,13 @@
 
 namespace pw {
 
-// The file that holds `text` (line ends included), after the old file's lines when there is
-// one: each old line ends with CR LF (a line ends at CR LF, a lone CR or the end; a lone LF
-// is part of the line, an empty file is one empty line), then one more CR LF.
+// Sets out to the file that holds `text` and a final CR LF, after the old file's lines when
+// there is one: each old line ends with CR LF (a line ends at CR LF, a lone CR or the end; a
+// lone LF is part of the line, an empty file is one empty line), then one more CR LF.
 // A UTF-8 file stays UTF-8; an ANSI file becomes UTF-8 when the text does not fit the code
-// page. nullopt when the old content cannot be carried over without loss.
-std::optional<std::string> FileBytes(const std::optional<std::string>& old,
-                                     std::u16string_view text, const AnsiCodePage& codePage);
-
-// UTF-8; an unpaired surrogate keeps its own three-byte form instead of being dropped.
-std::string Utf8(std::u16string_view text);
+// page. False when the old content cannot be carried over without loss. The caller owns
+// out, so that saving many large panels reuses one buffer.
+bool FileBytes(const std::optional<std::string>& old, std::u16string_view text,
+               const AnsiCodePage& codePage, std::string& out);
 
 }  // namespace pw

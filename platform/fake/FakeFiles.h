@@ -35,13 +35,11 @@ class FakeFiles : public Files {
 // Latin-1 without the C1 controls, which stand for what a code page cannot hold.
 class FakeCodePage : public AnsiCodePage {
   public:
-    std::optional<std::string> encode(std::u16string_view text) const override {
-        std::string out;
-        for (char16_t c : text) {
-            if (c > 0xFF || (c >= 0x80 && c < 0xA0)) return std::nullopt;
-            out += static_cast<char>(c);
-        }
-        return out;
+    bool encode(std::u16string_view text, std::string& out) const override {
+        for (char16_t c : text)
+            if (c > 0xFF || (c >= 0x80 && c < 0xA0)) return false;
+        out.append(text.begin(), text.end());
+        return true;
     }
     std::optional<std::u16string> decode(std::string_view bytes) const override {
         std::u16string out;

@@ -135,21 +135,59 @@ bool Win32Files::replace(std::u16string_view path, std::string_view bytes) {
     return temp.write(bytes) && temp.moveOver(target);
 }
 
-std::optional<std::string> Win32AnsiCodePage::encode(std::u16string_view text) const {
-    if (text.empty()) return std::string();
-    if (text.size() > INT_MAX / 3) return std::nullopt;
-    const bool utf8 = GetACP() == CP_UTF8;
-    // Without best fit a character the code page lacks becomes the default character, and
-    // the flag tells.
-    BOOL usedDefault = FALSE;
-    std::string out(text.size() * (utf8 ? 3 : 2), '\0');
-    const int n = WideCharToMultiByte(
-        CP_ACP, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS,
-        reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), out.data(),
-        static_cast<int>(out.size()), nullptr, utf8 ? nullptr : &usedDefault);
-    if (n <= 0 || usedDefault) return std::nullopt;
-    out.resize(n);
-    return out;
+bool Win32AnsiCodePage::encode(std::u16string_view text, std::string& out) const {
+    if (text.empty()) return true;
+    if (text.size() > INT_MAX / 3) return false;
+    const std::size_t start = out.size();
+    const auto& table = Table();
+    if (table.empty()) {
+        // A code page without the table (UTF-8) converts whole.
+        out.resize(start + text.size() * 3);
+        const int n = WideCharToMultiByte(CP_ACP, WC_ERR_INVALID_CHARS,
+                                          reinterpret_cast<const wchar_t*>(text.data()),
+                                          static_cast<int>(text.size()), out.data() + start,
+                                          static_cast<int>(out.size() - start), nullptr, nullptr);
+        out.resize(n > 0 ? start + n : start);
+        return n > 0;
+    }
+    out.resize(start + text.size() * 2);
+    char* p = out.data() + start;
+    for (char16_t c : text) {
+        const std::uint16_t code = table[c];
+        if (code == kNone) {
+            out.resize(start);
+            return false;
+        }
+        if (code > 0xFF) *p++ = static_cast<char>(code >> 8);
+        *p++ = static_cast<char>(code & 0xFF);
+    }
+    out.resize(p - out.data());
+    return true;
+}
+
+const std::vector<std::uint16_t>& Win32AnsiCodePage::Table() const {
+    if (!table_.empty() || tableTried_) return table_;
+    tableTried_ = true;
+    CPINFO info;
+    const UINT acp = GetACP();
+    if (acp == CP_UTF8 || !GetCPInfo(acp, &info) || info.MaxCharSize > 2) return table_;
+    // Single- and double-byte code pages map each UTF-16 unit on its own, so one lookup per
+    // unit gives what a conversion of the whole text gives; the system's conversion with the
+    // check for characters it lacks is many times slower than a table.
+    table_.assign(0x10000, kNone);
+    for (unsigned c = 0; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000) continue;
+        const wchar_t w = static_cast<wchar_t>(c);
+        char bytes[4];
+        BOOL usedDefault = FALSE;
+        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &w, 1, bytes, sizeof bytes,
+                                          nullptr, &usedDefault);
+        if (usedDefault || n < 1 || n > 2) continue;
+        table_[c] = n == 1 ? static_cast<unsigned char>(bytes[0])
+                           : static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                                        static_cast<unsigned char>(bytes[1]));
+    }
+    return table_;
 }
 
 std::optional<std::u16string> Win32AnsiCodePage::decode(std::string_view bytes) const {

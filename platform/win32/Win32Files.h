@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/AnsiCodePage.h"
 #include "platform/FileDialog.h"
 #include "platform/Files.h"
@@ -17,8 +20,15 @@ class Win32Files : public Files {
 
 class Win32AnsiCodePage : public AnsiCodePage {
   public:
-    std::optional<std::string> encode(std::u16string_view text) const override;
+    bool encode(std::u16string_view text, std::string& out) const override;
     std::optional<std::u16string> decode(std::string_view bytes) const override;
+
+  private:
+    // Code page bytes of each UTF-16 unit (a lead byte in the high half); built at first use.
+    static constexpr std::uint16_t kNone = 0xFFFF;
+    const std::vector<std::uint16_t>& Table() const;
+    mutable std::vector<std::uint16_t> table_;
+    mutable bool tableTried_ = false;
 };
 
 class Win32FileDialog : public FileDialog {
