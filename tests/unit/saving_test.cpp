@@ -132,31 +132,43 @@ TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndItsPanelsStay) {
     }
 }
 
-TEST_F(SavingTest, SaveCurrentAsksForTheFileOfThePanelOnShow) {
-    Start(false, false, false);
-    Fill({u"1", u"2", u"3", u"4", u"5"});
-    main->cmdBack_Click();
-    main->cmdBack_Click();
-    Save("SaveCurrent", {std::nullopt});
-    Save("SaveCurrent", {u"C:\\notes\\a.txt"});
-    state.settings.AddSave = true;
-    Save("SaveCurrent", {std::nullopt});
+TEST_F(SavingTest, EachCommandAsksWithItsTitleAndACancelChangesNothing) {
+    const struct {
+        bool addSave, quickSave;
+        const char* command;
+        std::u16string_view title;
+        bool promptReplace;
+    } cases[] = {
+        {false, false, "SaveCurrent", u"保存第3个面板", true},
+        {true, false, "SaveCurrent", u"保存第3个面板 - 追加保存", false},
+        {false, true, "SaveAll", u"保存所有面板 - 快速保存", false},
+        {true, true, "SaveAll", u"保存所有面板 - 追加保存", false},
+        {false, false, "SaveAll", u"保存第1个面板", true},
+    };
+    for (const auto& c : cases) {
+        fileDialog.requests.clear();
+        Start(c.addSave, c.quickSave, true);
+        MakePanels(5);
+        main->cmdBack_Click();
+        main->cmdBack_Click();
+        Save(c.command, {});
+        const FileDialogRequest& r = fileDialog.requests.at(0);
+        EXPECT_EQ(r.title, c.title);
+        EXPECT_EQ(r.promptReplace, c.promptReplace);
+        EXPECT_TRUE(r.save && !r.mustExist && r.fileName.empty());
+        EXPECT_EQ(r.filter.at(0).first, u"文本文件(*.txt)");
+        EXPECT_EQ(r.initialFolder, u"C:\\PenWick");
+        EXPECT_EQ(position(), u"3/5");
+        EXPECT_TRUE(files.files.empty());
+    }
+}
 
-    const auto& r = fileDialog.requests;
-    ASSERT_EQ(r.size(), 3u);
-    EXPECT_EQ(r[0].title, u"保存第3个面板");
-    EXPECT_TRUE(r[0].save && r[0].promptReplace && !r[0].mustExist && r[0].fileName.empty());
-    EXPECT_EQ(r[0].filter[0],
-              (std::pair<std::u16string, std::u16string>{u"文本文件(*.txt)", u"*.txt"}));
-    EXPECT_EQ(r[0].initialFolder, u"C:\\PenWick");
-    EXPECT_EQ(r[1].initialFolder, u"C:\\PenWick");
-    EXPECT_EQ(files.files[u"C:\\notes\\a.txt"], "3\r\n");
-    EXPECT_EQ(r[2].title, u"保存第3个面板 - 追加保存");
-    EXPECT_FALSE(r[2].promptReplace);
-    EXPECT_EQ(r[2].fileName, u"");
-    EXPECT_EQ(r[2].initialFolder, u"C:\\notes");
-    EXPECT_EQ(files.files.size(), 1u);
-    EXPECT_EQ(position(), u"3/5");
+TEST_F(SavingTest, TheNextDialogOpensWhereTheLastFileWasWritten) {
+    Start(false, false, false);
+    Save("SaveCurrent", {u"C:\\notes\\a.txt"});
+    Save("SaveCurrent", {});
+    EXPECT_EQ(fileDialog.requests.at(1).initialFolder, u"C:\\notes");
+    EXPECT_EQ(fileDialog.requests[1].fileName, u"");
 }
 
 TEST_F(SavingTest, SaveCurrentRemovesThePanelUnderDelSaved) {
@@ -186,8 +198,6 @@ TEST_F(SavingTest, QuickSaveNumbersTheFilesAfterTheChosenName) {
     MakePanels(12);
     main->cmdFirst_Click();
     Save("SaveAll", {u"C:\\notes\\memo.txt"});
-    EXPECT_EQ(fileDialog.requests.at(0).title, u"保存所有面板 - 快速保存");
-    EXPECT_FALSE(fileDialog.requests[0].promptReplace);
     EXPECT_EQ(files.files.size(), 12u);
     EXPECT_EQ(files.files[u"C:\\notes\\memo09.txt"], "9\r\n");
     EXPECT_EQ(files.files[u"C:\\notes\\memo12.txt"], "2\r\n");
@@ -226,10 +236,8 @@ TEST_F(SavingTest, QuickSaveAsksBeforeReplacingANumberedFile) {
         EXPECT_EQ(ui.shown[0].icon, MsgIcon::Question);
         EXPECT_EQ(files.files[std::u16string(c.writtenTo)], "2\r\n");
         EXPECT_EQ(files.files[u"C:\\n\\m03.txt"], "3\r\n");
-        if (c.answer == MsgResult::Yes) {
-            EXPECT_EQ(fileDialog.requests.at(1).title, u"保存一个面板");
-            EXPECT_TRUE(fileDialog.requests[1].promptReplace);
-        }
+        EXPECT_EQ(fileDialog.requests.back().title,
+                  c.rename.empty() ? u"保存所有面板 - 快速保存" : u"保存一个面板");
     }
 }
 
@@ -265,32 +273,20 @@ TEST_F(SavingTest, SaveAllRemovesOnlyWhatItWrote) {
     }
 }
 
-TEST_F(SavingTest, OneDialogPerPanelRestoresThePanelOnShow) {
-    Start(false, false, false);
-    MakePanels(3);
-    main->cmdBack_Click();
-    Save("SaveAll", {u"C:\\d\\1", u"C:\\d\\2", u"C:\\d\\3"});
-    ASSERT_EQ(fileDialog.requests.size(), 3u);
-    EXPECT_EQ(fileDialog.requests[2].title, u"保存第3个面板");
-    EXPECT_TRUE(fileDialog.requests[2].promptReplace);
-    EXPECT_EQ(files.files[u"C:\\d\\3"], "3\r\n");
-    EXPECT_EQ(position(), u"2/3");
-    EXPECT_EQ(content().text(), u"2");
-}
-
 TEST_F(SavingTest, APanelAddedDuringTheLoopIsNeitherSavedNorRemoved) {
     Start(false, false, true);
     Fill({u"1", u"2"});
+    main->cmdFirst_Click();
     fileDialog.whileOpen = [this] {
         fileDialog.whileOpen = nullptr;
         form().menu("TrayAdd").click();
         content().paste(u"new");
     };
-    Save("SaveAll", {u"C:\\d\\1", u"C:\\d\\2", u"C:\\d\\3"});
+    Save("SaveAll", {u"C:\\d\\1", std::nullopt, u"C:\\d\\3"});
     EXPECT_EQ(fileDialog.requests.size(), 2u);
-    EXPECT_EQ(PanelTexts(), std::vector<std::u16string>{u"new"});
-    EXPECT_EQ(position(), u"1/1");
-    EXPECT_EQ(content().text(), u"new");
+    EXPECT_EQ(PanelTexts(), (std::vector<std::u16string>{u"2", u"new"}));
+    EXPECT_EQ(position(), u"1/2");
+    EXPECT_EQ(content().text(), u"2");
 }
 
 }  // namespace
