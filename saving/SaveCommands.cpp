@@ -1,5 +1,6 @@
 #include "saving/SaveCommands.h"
 
+#include "platform/Identity.h"
 #include "saving/Paths.h"
 #include "saving/TextFile.h"
 #include "settings/NumberText.h"
@@ -8,7 +9,6 @@ namespace pw {
 
 namespace {
 
-constexpr std::u16string_view kTitle = u"PenWick";
 constexpr std::u16string_view kFilter = u"文本文件(*.txt)|*.txt|所有文件|*.*";
 
 std::u16string QuickSaveName(const std::u16string& chosen, int i) {
@@ -89,7 +89,7 @@ void SaveCommands::QuickSaveAll() {
     for (int i = 1; i <= static_cast<int>(saved.size()); ++i) {
         std::u16string name = QuickSaveName(chosen, i);
         if (os_.files.exists(name) &&
-            os_.ui.messageBox(owner_, u"文件" + name + u"已存在，您要更换文件名吗？", kTitle,
+            os_.ui.messageBox(owner_, u"文件" + name + u"已存在，您要更换文件名吗？", kProductName,
                               MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes) {
             dialog_.Flags = Dialog::cdlOFNOverwritePrompt;
             dialog_.DialogTitle = u"保存一个面板";
@@ -138,7 +138,7 @@ bool SaveCommands::WriteFile(const std::u16string& path, std::u16string_view tex
 }
 
 bool SaveCommands::Unwritten(const std::u16string& path) {
-    os_.ui.messageBox(owner_, u"无法写入文件" + path + u"！", kTitle, MsgIcon::Exclamation,
+    os_.ui.messageBox(owner_, u"无法写入文件" + path + u"！", kProductName, MsgIcon::Exclamation,
                       MsgButtons::Ok);
     return false;
 }

@@ -38,6 +38,34 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     return names;
 }
 
+// A visible dialog of the process with this caption.
+HWND WaitForDialog(DWORD pid, std::wstring_view caption) {
+    return waitFor([&] {
+        for (HWND w : topWindows(pid, L"#32770"))
+            if (isVisible(w) && windowText(w) == caption) return w;
+        return HWND{};
+    });
+}
+
+// The first edit among the window's descendants.
+HWND FindEdit(HWND window) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM out) {
+            wchar_t name[16];
+            if (!GetClassNameW(child, name, 16) || std::wstring_view(name) != L"Edit") return TRUE;
+            *reinterpret_cast<HWND*>(out) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool WaitGone(HWND window) {
+    return poll([&] { return !IsWindow(window) || !isVisible(window); });
+}
+
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kSmiley = "\xF0\x9F\x98\x80";  // U+1F600, which code page 936 lacks
 
@@ -56,33 +84,33 @@ class Saving : public PenWick {
     // Puts a text into the panel on show through the clipboard, surrogate pairs included.
     void Put(std::wstring_view text) {
         ASSERT_TRUE(setClipboardText(text));
-        ASSERT_TRUE(paste(content));
+        ASSERT_TRUE(send(content, WM_PASTE));
         ASSERT_TRUE(WaitContent(text));
     }
     void AddPanel(std::wstring_view text) {
-        Command(u"面板(&P)", u"添加(&A)");
+        Command("PanelNew");
         Put(text);
     }
     // Runs a save command; the dialog it opens is returned, not yet answered.
-    HWND StartSave(std::u16string_view item, std::wstring_view title) {
-        EXPECT_TRUE(postCommand(main, MenuCommand(u"面板(&P)", item)));
-        HWND dialog = program.waitForDialog(title);
-        EXPECT_TRUE(dialog) << "no dialog " << toUtf8(title);
+    HWND StartSave(std::string_view command, std::wstring_view title) {
+        EXPECT_TRUE(postCommand(main, MenuCommand(command)));
+        HWND dialog = WaitForDialog(program.pid(), title);
+        EXPECT_TRUE(dialog) << "no dialog for " << command;
         return dialog;
     }
     // Types a name into the dialog and confirms it.
     void Choose(HWND dialog, const std::wstring& name) {
         // The file name box: an edit inside the name combo box.
-        HWND edit = waitFor([&] { return findChildByClass(dialog, L"Edit"); });
+        HWND edit = waitFor([&] { return FindEdit(dialog); });
         ASSERT_TRUE(edit);
         ASSERT_TRUE(send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())));
         ASSERT_TRUE(post(dialog, WM_COMMAND, IDOK));
     }
-    void Save(std::u16string_view item, std::wstring_view title, const std::wstring& name) {
+    void Save(std::string_view item, std::wstring_view title, const std::wstring& name) {
         HWND dialog = StartSave(item, title);
         ASSERT_TRUE(dialog);
         Choose(dialog, name);
-        ASSERT_TRUE(waitForWindowGone(dialog));
+        ASSERT_TRUE(WaitGone(dialog));
     }
     bool WaitFile(const std::wstring& path, const std::string& bytes) {
         return poll([&] { return ReadBytes(path) == bytes; });
@@ -95,11 +123,11 @@ TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
     Launch();
     Put(L"中文");
     AddPanel(L"\U0001F600");
-    Save(u"所有(&A)", L"保存所有面板 - 快速保存", In(L"q.txt"));
+    Save("SaveAll", L"保存所有面板 - 快速保存", In(L"q.txt"));
     EXPECT_TRUE(WaitFile(In(L"q01.txt"), "\xD6\xD0\xCE\xC4\r\n"));
     EXPECT_TRUE(WaitFile(In(L"q02.txt"), kBom + kSmiley + "\r\n"));
     // A bare name lands in the folder written last: the dialog opened there.
-    Save(u"当前(&C)", L"保存第2个面板", L"c.txt");
+    Save("SaveCurrent", L"保存第2个面板", L"c.txt");
     EXPECT_TRUE(WaitFile(In(L"c.txt"), kBom + kSmiley + "\r\n"));
     Exit();
     EXPECT_EQ(Setting(L"InitDir"), folder);
@@ -109,7 +137,7 @@ TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
     Launch();
     Put(L"甲");
     AddPanel(L"\U0001F600");
-    Save(u"所有(&A)", L"保存所有面板 - 追加保存", In(L"q01.txt"));
+    Save("SaveAll", L"保存所有面板 - 追加保存", In(L"q01.txt"));
     EXPECT_TRUE(WaitFile(In(L"q01.txt"), kBom + "中文\r\n\r\n甲\r\n\r\n" + kSmiley + "\r\n"));
     Exit();
 
@@ -117,7 +145,7 @@ TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
     StoreSetting(L"QuickSave", L"False");
     Launch();
     Put(L"乙");
-    Save(u"所有(&A)", L"保存第1个面板", In(L"each.txt"));
+    Save("SaveAll", L"保存第1个面板", In(L"each.txt"));
     EXPECT_TRUE(WaitFile(In(L"each.txt"), "\xD2\xD2\r\n"));
     EXPECT_EQ(FilesIn(folder).size(), 4u);
 }
@@ -128,17 +156,17 @@ TEST_F(Saving, QuickSaveAsksBeforeReplacingANumberedFile) {
     Launch();
     Put(L"一");
     AddPanel(L"二");
-    Save(u"所有(&A)", L"保存所有面板 - 快速保存", In(L"m.txt"));
+    Save("SaveAll", L"保存所有面板 - 快速保存", In(L"m.txt"));
 
-    HWND question = program.waitForDialog();
+    HWND question = WaitForDialog(program.pid(), kBoxCaption);
     ASSERT_TRUE(question);
     EXPECT_EQ(messageText(question), L"文件" + In(L"m01.txt") + L"已存在，您要更换文件名吗？");
     ASSERT_TRUE(answer(question, IDYES));
-    HWND rename = program.waitForDialog(L"保存一个面板");
+    HWND rename = WaitForDialog(program.pid(), L"保存一个面板");
     ASSERT_TRUE(rename);
     ASSERT_TRUE(post(rename, WM_COMMAND, IDCANCEL));
-    ASSERT_TRUE(waitForWindowGone(rename));
-    question = program.waitForDialog();
+    ASSERT_TRUE(WaitGone(rename));
+    question = WaitForDialog(program.pid(), kBoxCaption);
     ASSERT_TRUE(question);
     ASSERT_TRUE(answer(question, IDNO));
 
@@ -153,28 +181,26 @@ TEST_F(Saving, AFileHeldOpenByAnotherProgramIsReportedAndNothingIsLost) {
     Launch();
     Put(L"留下");
 
-    HWND dialog = StartSave(u"当前(&C)", L"保存第1个面板");
+    HWND dialog = StartSave("SaveCurrent", L"保存第1个面板");
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(post(dialog, WM_COMMAND, IDCANCEL));
-    ASSERT_TRUE(waitForWindowGone(dialog));
+    ASSERT_TRUE(WaitGone(dialog));
 
     HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    dialog = StartSave(u"当前(&C)", L"保存第1个面板");
+    dialog = StartSave("SaveCurrent", L"保存第1个面板");
     ASSERT_TRUE(dialog);
     Choose(dialog, target);
     // The dialog asks before replacing the existing file: its own box, with the same title.
     HWND replace = waitFor([&] {
-        for (HWND w : program.windows())
-            if (w != dialog && isVisible(w) && className(w) == kDialogClass &&
-                windowText(w) == L"保存第1个面板")
-                return w;
+        for (HWND w : topWindows(program.pid(), L"#32770"))
+            if (w != dialog && isVisible(w) && windowText(w) == L"保存第1个面板") return w;
         return HWND{};
     });
     ASSERT_TRUE(replace);
     ASSERT_TRUE(answer(replace, IDYES));
 
-    HWND box = program.waitForDialog();
+    HWND box = WaitForDialog(program.pid(), kBoxCaption);
     ASSERT_TRUE(box);
     EXPECT_EQ(messageText(box), L"无法写入文件" + target + L"！");
     ASSERT_TRUE(answer(box, IDOK));

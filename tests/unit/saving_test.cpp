@@ -33,6 +33,7 @@ TEST(PathRoutines, SplitAPath) {
 class SavingTest : public MainFixture {
   public:
     void Start(bool addSave, bool quickSave, bool delSaved) {
+        main.reset();  // one program at a time holds the panels
         MainFixture::Start();
         state.settings.AddSave = addSave;
         state.settings.QuickSave = quickSave;
@@ -42,7 +43,7 @@ class SavingTest : public MainFixture {
     void Fill(const std::vector<std::u16string>& texts) {
         content().paste(texts[0]);
         for (std::size_t i = 1; i < texts.size(); ++i) {
-            main->PanelNew_Click();
+            Command("PanelNew");
             content().paste(texts[i]);
         }
     }
@@ -149,8 +150,8 @@ TEST_F(SavingTest, EachCommandAsksWithItsTitleAndACancelChangesNothing) {
         fileDialog.requests.clear();
         Start(c.addSave, c.quickSave, true);
         MakePanels(5);
-        main->cmdBack_Click();
-        main->cmdBack_Click();
+        control("cmdBack").click();
+        control("cmdBack").click();
         Save(c.command, {});
         const FileDialogRequest& r = fileDialog.requests.at(0);
         EXPECT_EQ(r.title, c.title);
@@ -196,7 +197,7 @@ TEST_F(SavingTest, SaveCurrentRemovesThePanelUnderDelSaved) {
 TEST_F(SavingTest, QuickSaveNumbersTheFilesAfterTheChosenName) {
     Start(false, true, true);
     MakePanels(12);
-    main->cmdFirst_Click();
+    control("cmdFirst").click();
     Save("SaveAll", {u"C:\\notes\\memo.txt"});
     EXPECT_EQ(files.files.size(), 12u);
     EXPECT_EQ(files.files[u"C:\\notes\\memo09.txt"], "9\r\n");
@@ -264,7 +265,7 @@ TEST_F(SavingTest, SaveAllRemovesOnlyWhatItWrote) {
         fileDialog.requests.clear();
         Start(c.addSave, c.quickSave, true);
         MakePanels(3);
-        main->cmdBack_Click();
+        control("cmdBack").click();
         Save("SaveAll", c.answers);
         EXPECT_EQ(PanelTexts(), c.left);
         EXPECT_EQ(position(), c.position);
@@ -276,7 +277,7 @@ TEST_F(SavingTest, SaveAllRemovesOnlyWhatItWrote) {
 TEST_F(SavingTest, APanelAddedDuringTheLoopIsNeitherSavedNorRemoved) {
     Start(false, false, true);
     Fill({u"1", u"2"});
-    main->cmdFirst_Click();
+    control("cmdFirst").click();
     fileDialog.whileOpen = [this] {
         fileDialog.whileOpen = nullptr;
         form().menu("TrayAdd").click();
