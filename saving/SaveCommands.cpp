@@ -19,7 +19,7 @@ std::u16string QuickSaveName(const std::u16string& chosen, int i) {
 }  // namespace
 
 SaveCommands::SaveCommands(PanelStore& panels, Settings& settings, Form* owner,
-                           SaveServices services, std::function<void()> showPanel)
+                           const SaveServices& services, std::function<void()> showPanel)
     : panels_(panels),
       settings_(settings),
       owner_(owner),

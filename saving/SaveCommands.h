@@ -28,7 +28,7 @@ class SaveCommands {
   public:
     // Boxes and dialogs belong to owner (may be null); showPanel refreshes the display after
     // the panels changed.
-    SaveCommands(PanelStore& panels, Settings& settings, Form* owner, SaveServices services,
+    SaveCommands(PanelStore& panels, Settings& settings, Form* owner, const SaveServices& services,
                  std::function<void()> showPanel);
 
     void SaveCurrent_Click();
