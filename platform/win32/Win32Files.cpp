@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <memory>
 
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
@@ -21,6 +20,10 @@ class FileHandle {
     FileHandle& operator=(const FileHandle&) = delete;
     explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return h_; }
+    void reset(HANDLE h) {
+        close();
+        h_ = h;
+    }
     // False when the system reports that the last writes could not be completed.
     bool close() {
         const bool ok = h_ == INVALID_HANDLE_VALUE || CloseHandle(h_);
@@ -45,22 +48,17 @@ class TempFile {
         const auto slash = target.rfind(L'\\');
         const std::wstring folder = slash == target.npos ? L"." : target.substr(0, slash);
         const unsigned seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
-        for (unsigned attempt = 0; attempt < 16 && !file_; ++attempt) {
+        for (unsigned attempt = 0; attempt < 16; ++attempt) {
             path_ = folder + L"\\~pw" + Hex(seed + attempt * 7919u) + L".tmp";
-            file_ = std::make_unique<FileHandle>(CreateFileW(path_.c_str(), GENERIC_WRITE, 0,
-                                                             nullptr, CREATE_NEW,
-                                                             FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (!*file_) {
-                const bool taken = GetLastError() == ERROR_FILE_EXISTS;
-                file_.reset();
-                if (!taken) break;
-            }
+            file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (file_ || GetLastError() != ERROR_FILE_EXISTS) break;
         }
+        created_ = static_cast<bool>(file_);
     }
     ~TempFile() {
-        if (!file_) return;
-        file_->close();
-        if (!moved_) DeleteFileW(path_.c_str());
+        file_.close();
+        if (created_ && !moved_) DeleteFileW(path_.c_str());
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
@@ -70,11 +68,11 @@ class TempFile {
         while (!bytes.empty()) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
             DWORD done = 0;
-            if (!WriteFile(file_->get(), bytes.data(), chunk, &done, nullptr) || done == 0)
+            if (!WriteFile(file_.get(), bytes.data(), chunk, &done, nullptr) || done == 0)
                 return false;
             bytes.remove_prefix(done);
         }
-        return FlushFileBuffers(file_->get()) && file_->close();
+        return FlushFileBuffers(file_.get()) && file_.close();
     }
 
     // A rename within the folder: the target holds either its old or its new content. (Wine's
@@ -87,8 +85,8 @@ class TempFile {
 
   private:
     std::wstring path_;
-    std::unique_ptr<FileHandle> file_;
-    bool moved_ = false;
+    FileHandle file_{INVALID_HANDLE_VALUE};
+    bool created_ = false, moved_ = false;
 };
 
 std::wstring FullPath(std::u16string_view path) {

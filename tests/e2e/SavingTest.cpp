@@ -38,13 +38,16 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     return names;
 }
 
-// A visible dialog of the process with this caption.
+// A visible dialog of the process with this caption. The file dialogs list the folder first,
+// which takes a while on a busy machine.
 HWND WaitForDialog(DWORD pid, std::wstring_view caption) {
-    return waitFor([&] {
-        for (HWND w : topWindows(pid, L"#32770"))
-            if (isVisible(w) && windowText(w) == caption) return w;
-        return HWND{};
-    });
+    return waitFor(
+        [&] {
+            for (HWND w : topWindows(pid, L"#32770"))
+                if (isVisible(w) && windowText(w) == caption) return w;
+            return HWND{};
+        },
+        30s);
 }
 
 // The first edit among the window's descendants.
