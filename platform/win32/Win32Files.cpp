@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/win32/Bug.h"
+#include "platform/win32/Owned.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
 
@@ -12,28 +14,8 @@ namespace pw::win32 {
 
 namespace {
 
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() { close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    void reset(HANDLE h) {
-        close();
-        h_ = h;
-    }
-    // False when the system reports that the last writes could not be completed.
-    bool close() {
-        const bool ok = h_ == INVALID_HANDLE_VALUE || CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-  private:
-    HANDLE h_;
-};
+// CreateFileW fails with a handle value that is not null.
+OwnedHandle Opened(HANDLE h) { return OwnedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 
 std::wstring Hex(unsigned n) {
     std::wstring digits(8, L'0');
@@ -50,14 +32,14 @@ class TempFile {
         const unsigned seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
         for (unsigned attempt = 0; attempt < 16; ++attempt) {
             path_ = folder + L"\\~pw" + Hex(seed + attempt * 7919u) + L".tmp";
-            file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+            file_ = Opened(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
             if (file_ || GetLastError() != ERROR_FILE_EXISTS) break;
         }
         created_ = static_cast<bool>(file_);
     }
     ~TempFile() {
-        file_.close();
+        file_.reset();
         if (created_ && !moved_) DeleteFileW(path_.c_str());
     }
     TempFile(const TempFile&) = delete;
@@ -72,7 +54,10 @@ class TempFile {
                 return false;
             bytes.remove_prefix(done);
         }
-        return FlushFileBuffers(file_.get()) && file_.close();
+        // Flushed, so that the move below never puts a file with unwritten data in place.
+        const bool flushed = FlushFileBuffers(file_.get());
+        file_.reset();
+        return flushed;
     }
 
     // A rename within the folder: the target holds either its old or its new content. (Wine's
@@ -85,7 +70,7 @@ class TempFile {
 
   private:
     std::wstring path_;
-    FileHandle file_{INVALID_HANDLE_VALUE};
+    OwnedHandle file_;
     bool created_ = false, moved_ = false;
 };
 
@@ -108,9 +93,9 @@ bool Win32Files::exists(std::u16string_view path) const {
 }
 
 std::optional<std::string> Win32Files::read(std::u16string_view path) const {
-    FileHandle file(CreateFileW(FullPath(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const OwnedHandle file =
+        Opened(CreateFileW(FullPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -222,7 +207,11 @@ std::optional<std::u16string> Win32FileDialog::show(Form* owner, const FileDialo
     if (request.promptReplace) ofn.Flags |= OFN_OVERWRITEPROMPT;
     if (request.mustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
     const BOOL chosen = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
-    if (!chosen) return std::nullopt;
+    if (!chosen) {
+        // Not a cancel: the caller treats it as one, but it leaves a trace.
+        if (CommDlgExtendedError() != 0) TraceError("the file dialog could not be shown");
+        return std::nullopt;
+    }
     file.resize(file.find(u'\0'));
     return file;
 }
