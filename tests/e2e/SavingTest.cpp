@@ -1,41 +1,22 @@
 // Saving through the real file dialogs, message boxes and files on disk.
+#include <filesystem>
+#include <fstream>
+
 #include "PenWickFixture.h"
 
 namespace e2e {
 namespace {
 
-std::optional<std::string> ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD done = 0;
-    const BOOL ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-    if (!ok) return std::nullopt;
-    bytes.resize(done);
-    return bytes;
+namespace fs = std::filesystem;
+
+std::optional<std::string> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool WriteBytes(const std::wstring& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD done = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-    return ok && done == bytes.size();
-}
-
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
+std::vector<fs::path> FilesIn(const fs::path& folder) {
+    return {fs::directory_iterator(folder), fs::directory_iterator()};
 }
 
 // A visible dialog of the process with this caption. The file dialogs list the folder first,
@@ -50,19 +31,11 @@ HWND WaitForDialog(DWORD pid, std::wstring_view caption) {
         30s);
 }
 
-// The first edit among the window's descendants.
-HWND FindEdit(HWND window) {
-    HWND found = nullptr;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM out) {
-            wchar_t name[16];
-            if (!GetClassNameW(child, name, 16) || std::wstring_view(name) != L"Edit") return TRUE;
-            *reinterpret_cast<HWND*>(out) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+// The file name box: an edit inside the name combo box.
+HWND FileNameBox(HWND dialog) {
+    HWND combo = FindWindowExW(FindWindowExW(dialog, nullptr, L"ComboBoxEx32", nullptr), nullptr,
+                               L"ComboBox", nullptr);
+    return FindWindowExW(combo, nullptr, L"Edit", nullptr);
 }
 
 bool WaitGone(HWND window) {
@@ -76,13 +49,14 @@ class Saving : public PenWick {
   protected:
     void SetUp() override {
         PenWick::SetUp();
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp) + L"保存的笔记";
-        CreateDirectoryW(folder.c_str(), nullptr);
-        for (const auto& name : FilesIn(folder)) DeleteFileW((folder + L"\\" + name).c_str());
+        folder = (fs::temp_directory_path() / L"保存的笔记").wstring();
+        fs::remove_all(folder);
+        fs::create_directory(folder);
     }
     std::wstring In(std::wstring_view name) { return folder + L"\\" + std::wstring(name); }
+    void Write(std::wstring_view name, std::string_view bytes) {
+        std::ofstream(fs::path(In(name)), std::ios::binary) << bytes;
+    }
 
     // Puts a text into the panel on show through the clipboard, surrogate pairs included.
     void Put(std::wstring_view text) {
@@ -103,8 +77,7 @@ class Saving : public PenWick {
     }
     // Types a name into the dialog and confirms it.
     void Choose(HWND dialog, const std::wstring& name) {
-        // The file name box: an edit inside the name combo box.
-        HWND edit = waitFor([&] { return FindEdit(dialog); });
+        HWND edit = waitFor([&] { return FileNameBox(dialog); });
         ASSERT_TRUE(edit);
         ASSERT_TRUE(send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())));
         ASSERT_TRUE(post(dialog, WM_COMMAND, IDOK));
@@ -154,8 +127,8 @@ TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
 }
 
 TEST_F(Saving, QuickSaveAsksBeforeReplacingANumberedFile) {
-    ASSERT_TRUE(WriteBytes(In(L"m01.txt"), "old 1"));
-    ASSERT_TRUE(WriteBytes(In(L"m02.txt"), "old 2"));
+    Write(L"m01.txt", "old 1");
+    Write(L"m02.txt", "old 2");
     Launch();
     Put(L"一");
     AddPanel(L"二");
@@ -180,7 +153,7 @@ TEST_F(Saving, QuickSaveAsksBeforeReplacingANumberedFile) {
 TEST_F(Saving, AFileHeldOpenByAnotherProgramIsReportedAndNothingIsLost) {
     StoreSetting(L"DelSaved", L"True");
     const std::wstring target = In(L"locked.txt");
-    ASSERT_TRUE(WriteBytes(target, "old"));
+    Write(L"locked.txt", "old");
     Launch();
     Put(L"留下");
 
@@ -210,7 +183,7 @@ TEST_F(Saving, AFileHeldOpenByAnotherProgramIsReportedAndNothingIsLost) {
     CloseHandle(lock);
 
     EXPECT_EQ(ReadBytes(target), "old");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::wstring>{L"locked.txt"});
+    EXPECT_EQ(FilesIn(folder), std::vector<fs::path>{target});
     EXPECT_EQ(Position(), L"1/1");
     EXPECT_TRUE(WaitContent(L"留下"));
 }
