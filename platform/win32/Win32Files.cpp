@@ -133,6 +133,8 @@ bool Win32AnsiCodePage::encode(std::u16string_view text, std::string& out) const
         out.resize(n > 0 ? start + n : start);
         return n > 0;
     }
+    // Two bytes are stored for every unit and the next one overwrites the second of a single
+    // byte: no branch on the width, which costs as much as the lookup.
     out.resize(start + text.size() * 2);
     char* p = out.data() + start;
     for (char16_t c : text) {
@@ -141,8 +143,10 @@ bool Win32AnsiCodePage::encode(std::u16string_view text, std::string& out) const
             out.resize(start);
             return false;
         }
-        if (code > 0xFF) *p++ = static_cast<char>(code >> 8);
-        *p++ = static_cast<char>(code & 0xFF);
+        const bool two = code > 0xFF;
+        p[0] = static_cast<char>(two ? code >> 8 : code);
+        p[1] = static_cast<char>(code & 0xFF);
+        p += 1 + two;
     }
     out.resize(p - out.data());
     return true;
