@@ -20,7 +20,9 @@ constexpr std::size_t kBytes = 1 << 20;
 // No windows: the command needs boxes only for questions and failures, which are counted.
 class CountingUi : public pw::Ui {
   public:
-    std::unique_ptr<pw::Form> createForm(const pw::FormLayout&) override { return nullptr; }
+    std::unique_ptr<pw::Form> createForm(const pw::FormLayout&, pw::Form*) override {
+        return nullptr;
+    }
     pw::MsgResult messageBox(pw::Form*, std::u16string_view, std::u16string_view, pw::MsgIcon,
                              pw::MsgButtons) override {
         ++boxes;
