@@ -13,6 +13,7 @@ namespace pw::testing {
 class MainFixture : public ::testing::Test {
   public:
     void Start() {
+        main.reset();  // one program at a time: the old one lets go of the panels first
         main = std::make_unique<Main>(state, platform);
         ASSERT_TRUE(main->Form_Initialize());
     }

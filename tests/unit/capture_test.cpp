@@ -40,6 +40,11 @@ TEST_F(Capture, WhatIsTypedIntoALargePanelIsSeenAtOnceByEveryReader) {
     content().type(u"!");
     EXPECT_EQ(state.Panels.text(1), big + u"!");
     content().type(u"?");
+    fileDialog.answers = {u"C:\\big.txt"};
+    Command("SaveCurrent");
+    const std::string& saved = files.files[u"C:\\big.txt"];
+    EXPECT_EQ(saved.size(), 3 + big.size() * 3 + 4);  // byte-order mark, UTF-8, "!?", CR LF
+    EXPECT_TRUE(saved.ends_with("!?\r\n"));
     Hide();
     Copy(big + u"!?");  // the panel holds it already
     EXPECT_EQ(state.Panels.count(), 1);

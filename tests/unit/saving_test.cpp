@@ -33,7 +33,6 @@ TEST(PathRoutines, SplitAPath) {
 class SavingTest : public MainFixture {
   public:
     void Start(bool addSave, bool quickSave, bool delSaved) {
-        main.reset();  // one program at a time holds the panels
         MainFixture::Start();
         state.settings.AddSave = addSave;
         state.settings.QuickSave = quickSave;
