@@ -14,8 +14,11 @@ namespace {
 
 // Outer size below which the frame does not shrink, and the fixed parts of the layout.
 constexpr double kMinWidth = 2895, kMinHeight = 3000;
-constexpr double kContentMargin = 120, kContentWidthLoss = 360, kContentHeightLoss = 1530;
-constexpr double kButtonTopLoss = 1185, kButtonRowWidth = 2535;
+// Measured from the inside of the frame: caption and menu bar differ in height between Windows
+// versions, and the menu bar wraps in a narrow window. With the designed frame (120 twips wide,
+// 690 high) this is the same as 360, 1530 and 1185 taken off the outer size.
+constexpr double kContentMargin = 120, kContentWidthLoss = 240, kContentHeightLoss = 840;
+constexpr double kButtonTopLoss = 495, kButtonRowWidth = 2535;
 
 }  // namespace
 
@@ -243,10 +246,11 @@ void Main::Form_Resize() {
         f.setBounds(outer);
         outer = f.bounds();
     }
-    const double contentWidth = outer.width - kContentWidthLoss;
+    const RectTw client = f.clientArea();
+    const double contentWidth = client.width - kContentWidthLoss;
     content_->setBounds(
-        {kContentMargin, kContentMargin, contentWidth, outer.height - kContentHeightLoss});
-    const double top = outer.height - kButtonTopLoss;
+        {kContentMargin, kContentMargin, contentWidth, client.height - kContentHeightLoss});
+    const double top = client.height - kButtonTopLoss;
     double left = (contentWidth - kButtonRowWidth) / 2 + kContentMargin;
     const std::pair<const char*, double> row[] = {
         {"cmdFirst", 0}, {"cmdBack", 480}, {"cmdGo", 480}, {"cmdNext", 720}, {"cmdLast", 480}};

@@ -115,6 +115,8 @@ class Form {
     // Outer rectangle on the screen, frame and menu bar included, twips.
     virtual RectTw bounds() const = 0;
     virtual void setBounds(const RectTw& rect) = 0;
+    // The size of the inside of the frame, below the menu bar, twips (left and top are 0).
+    virtual RectTw clientArea() const = 0;
     // The frame refuses to be made smaller than this (outer size, twips).
     virtual void setMinimumSize(double width, double height) = 0;
     // Unload by the program: QueryUnload (FormCode), then Unload, then the window is gone.

@@ -122,6 +122,11 @@ class FakeForm : public Form {
     void setWindowState(WindowState state) override;
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override;
+    RectTw clientArea() const override {
+        return {0, 0, bounds_.width - frameWidth, bounds_.height - frameHeight};
+    }
+    // The frame's share of the outer size: borders, caption and one line of menu bar.
+    double frameWidth = 120, frameHeight = 690;
     void setMinimumSize(double width, double height) override;
     void unload() override;
     void popupMenu(std::string_view menuName) override { poppedUp_ = std::string(menuName); }

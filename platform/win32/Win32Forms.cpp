@@ -581,6 +581,12 @@ void Win32Form::setBounds(const RectTw& rect) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RectTw Win32Form::clientArea() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return {0, 0, TwipsFromPixels(r.right, dpi_), TwipsFromPixels(r.bottom, dpi_)};
+}
+
 void Win32Form::setMinimumSize(double width, double height) {
     minWidth_ = width;
     minHeight_ = height;

@@ -120,6 +120,7 @@ class Win32Form : public Form {
     WindowState windowState() const override;
     void setWindowState(WindowState state) override;
     RectTw bounds() const override;
+    RectTw clientArea() const override;
     void setBounds(const RectTw& rect) override;
     void setMinimumSize(double width, double height) override;
     void unload() override;

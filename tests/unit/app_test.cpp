@@ -145,6 +145,13 @@ TEST_F(Resizing, TheWindowDoesNotShrinkBelowItsMinimum) {
     EXPECT_EQ(content().bounds().width, 2535);
     EXPECT_EQ(content().bounds().height, 1470);
     EXPECT_EQ(control("cmdFirst").bounds().left, 120);
+
+    // A narrow window wraps its menu bar onto a second line: the row stays inside.
+    form().frameHeight = 690 + 285;
+    form().setBounds({100, 100, 2895, 3100});
+    const RectTw last = control("cmdLast").bounds();
+    EXPECT_LE(last.top + last.height, form().clientArea().height);
+    EXPECT_EQ(content().bounds().height, 3100 - 975 - 840);
 }
 
 TEST_F(Resizing, NormalSizesAreRecordedButMaximisedOnesAreNot) {
