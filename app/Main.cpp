@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/MainLayout.h"
+#include "app/Options.h"
 #include "app/PanelNum.h"
 #include "app/Placement.h"
 #include "convert/ChineseConverter.h"
@@ -226,6 +227,7 @@ void Main::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
+    if (options_ && options_->open()) options_->form().unload();
     if (panelNum_) panelNum_->Close();
     form_->setEnabled(true);
     tray_.RemoveTrayIcon();
@@ -301,7 +303,11 @@ void Main::TrayClip_Click() {
 
 void Main::AlertTimer_Timer() { tray_.ShowPicture(alert_.Tick(tray_.StateIcon())); }
 
-void Main::EditOption_Click() {}
+void Main::EditOption_Click() {
+    if (options_ && options_->open()) return;
+    options_ =
+        std::make_unique<Options>(state_, platform_, Options::MainParts{*form_, monitor_, tray_});
+}
 
 void Main::HelpAbout_Click() {}
 

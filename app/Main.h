@@ -11,6 +11,7 @@
 
 namespace pw {
 
+class Options;
 class PanelNum;
 
 // The main window: the panel on show, paging, the menus, start-up and shutdown.
@@ -85,6 +86,8 @@ class Main {
     ClipMonitor monitor_;
     CaptureAlert alert_;
     SaveCommands saving_;
+    // Kept after its window closes, until the next opening or the end.
+    std::unique_ptr<Options> options_;
 };
 
 }  // namespace pw

@@ -74,7 +74,8 @@ class Timer {
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual int interval() const = 0;
-    // Intervals below 1 ms cannot be kept; they are refused and the old one stays.
+    // An interval of 0 keeps the timer from ticking; a negative one is refused and the old one
+    // stays.
     virtual bool setInterval(int milliseconds) = 0;
     // A tick that falls due while the previous tick of the same timer is still running (it
     // waits in a message box) is dropped: ticks never nest.

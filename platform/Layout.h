@@ -13,7 +13,9 @@ struct RectTw {
     bool operator==(const RectTw&) const = default;
 };
 
-enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab };
+// A TabPage belongs to a Tab control, one page per tab in table order; its caption is the tab's
+// title and it is checked while it is in front.
+enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab, TabPage };
 
 enum ControlStyle : std::uint32_t {
     StyleNone = 0,

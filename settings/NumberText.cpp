@@ -1,5 +1,6 @@
 #include "settings/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -68,6 +69,12 @@ std::optional<std::int64_t> RoundToRange(double x, std::int64_t lo, std::int64_t
     return static_cast<std::int64_t>(r);
 }
 
+std::int64_t RoundClamped(double x, std::int64_t lo, std::int64_t hi) {
+    if (std::isnan(x)) return lo;
+    return static_cast<std::int64_t>(
+        std::nearbyint(std::clamp(x, static_cast<double>(lo), static_cast<double>(hi))));
+}
+
 std::optional<std::int16_t> RoundToInt16(double x) {
     auto r = RoundToRange(x, INT16_MIN, INT16_MAX);
     if (!r) return std::nullopt;
@@ -82,19 +89,15 @@ std::optional<std::int32_t> RoundToInt32(double x) {
 
 std::u16string BoolText(bool flag) { return flag ? u"True" : u"False"; }
 
-namespace {
-
-bool EqualsIgnoringAsciiCase(std::u16string_view text, std::u16string_view lower) {
-    if (text.size() != lower.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-        if (c != lower[i]) return false;
-    }
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+    auto lower = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
     return true;
 }
-
-}  // namespace
 
 bool BoolRule(std::u16string_view text, bool defaultValue) {
     if (EqualsIgnoringAsciiCase(text, u"true")) return true;

@@ -17,6 +17,8 @@ double NumberValue(std::u16string_view text);
 
 // Nearest integer, halves to the even one; nullopt when the result lies outside [lo, hi].
 std::optional<std::int64_t> RoundToRange(double x, std::int64_t lo, std::int64_t hi);
+// Nearest integer of x brought into [lo, hi]; halves to the even one.
+std::int64_t RoundClamped(double x, std::int64_t lo, std::int64_t hi);
 std::optional<std::int16_t> RoundToInt16(double x);
 std::optional<std::int32_t> RoundToInt32(double x);
 
@@ -24,6 +26,7 @@ std::u16string BoolText(bool flag);
 // The stored text compared case-insensitively with "true" and "false"; anything else gives
 // the default.
 bool BoolRule(std::u16string_view text, bool defaultValue);
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 
 // ASCII-only conversions for numbers and fixed words.
 std::u16string Widen(std::string_view ascii);

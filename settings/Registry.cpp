@@ -10,9 +10,9 @@ std::u16string ReadRegString(const Registry& registry, RegRoot root, std::u16str
     return data.substr(0, data.find(u'\0'));
 }
 
-void WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
+bool WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
                     std::u16string_view name, std::u16string_view text) {
-    registry.setString(root, subkey, name, text);
+    return registry.setString(root, subkey, name, text);
 }
 
 void DeleteRegValue(Registry& registry, RegRoot root, std::u16string_view subkey,

@@ -1,5 +1,5 @@
 #pragma once
-// The three registry operations of the program. None of them reports failure.
+// The three registry operations of the program.
 #include <string>
 #include <string_view>
 
@@ -11,7 +11,8 @@ namespace pw {
 // is not a plain string.
 std::u16string ReadRegString(const Registry& registry, RegRoot root, std::u16string_view subkey,
                              std::u16string_view name);
-void WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
+// True when the value was stored; most callers skip a failed write silently.
+bool WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
                     std::u16string_view name, std::u16string_view text);
 void DeleteRegValue(Registry& registry, RegRoot root, std::u16string_view subkey,
                     std::u16string_view name);

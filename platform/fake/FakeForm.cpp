@@ -76,9 +76,19 @@ void FakeControl::paste(std::u16string_view text) {
     fireChange();
 }
 
+void FakeControl::setChecked(bool checked) {
+    checked_ = checked;
+    if (layout_.kind != ControlKind::TabPage || !checked) return;
+    for (auto& [name, c] : form_.controls_)
+        if (c.get() != this && c->layout_.container == layout_.container) c->checked_ = false;
+}
+
 void FakeControl::click() {
     if (!enabled_ || !form_.enabled()) return;
     if (layout_.kind == ControlKind::Button) setFocus();
+    // The user's click toggles a check box and brings a tab to the front before the event.
+    if (layout_.kind == ControlKind::CheckBox) checked_ = !checked_;
+    if (layout_.kind == ControlKind::TabPage) setChecked(true);
     fireClick();
 }
 
@@ -115,7 +125,7 @@ void FakeControl::showValueInBuddy() {
 }
 
 bool FakeTimer::setInterval(int milliseconds) {
-    if (milliseconds < 1) return false;
+    if (milliseconds < 0) return false;
     interval_ = milliseconds;
     return true;
 }

@@ -26,7 +26,7 @@ class FakeControl : public Control {
     Selection selection() const override { return selection_; }
     void select(std::size_t start, std::size_t length) override;
     bool checked() const override { return checked_; }
-    void setChecked(bool checked) override { checked_ = checked; }
+    void setChecked(bool checked) override;
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override { bounds_ = rect; }
     int value() const override { return value_; }
@@ -93,7 +93,7 @@ class FakeTimer : public Timer {
 
     // One period elapses: a tick arrives only while the timer runs, and never inside another.
     void tick() {
-        if (!enabled_ || !Tick || ticking_) return;
+        if (!enabled_ || interval_ == 0 || !Tick || ticking_) return;
         ticking_ = true;
         Tick();
         ticking_ = false;
@@ -147,6 +147,7 @@ class FakeForm : public Form {
     // else the default one (outside a multi-line box), Esc the cancel button, anything else
     // goes to the focus.
     void press(char16_t key);
+    void deactivate() { active_ = false; }  // another window takes the focus
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }

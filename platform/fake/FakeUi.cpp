@@ -6,6 +6,7 @@ namespace pw::fake {
 
 std::unique_ptr<Form> FakeUi::createForm(const FormLayout& layout, Form*) {
     auto form = std::make_unique<FakeForm>(layout);
+    form->setBounds({0, 0, layout.clientWidth, layout.clientHeight});  // before any handler
     forms_[std::string(layout.name)] = form.get();
     return form;
 }

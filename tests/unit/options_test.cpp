@@ -1,0 +1,356 @@
+#include "MainFixture.h"
+#include "settings/RunEntry.h"
+
+namespace pw::testing {
+namespace {
+
+class Options : public MainFixture {
+  public:
+    void Open(std::string_view command = "EditOption") {
+        if (!main) Start();
+        Command(command);
+    }
+    fake::FakeForm& dialog() { return ui.form("Options"); }
+    fake::FakeControl& box(std::string_view name) { return dialog().control(name); }
+    bool ApplyEnabled() { return box("Apply").enabled(); }
+    // Types at the end of the text, as after pressing End.
+    void TypeAtEnd(std::string_view name, std::u16string_view keys) {
+        box(name).select(box(name).text().size(), 0);
+        box(name).type(keys);
+    }
+    void ReplaceText(std::string_view name, std::u16string_view text) {
+        box(name).select(0, box(name).text().size());
+        box(name).paste(text);
+    }
+};
+
+TEST_F(Options, EitherCommandOpensOneDialogCentredWithTheFirstTabInFront) {
+    Open("TrayOption");
+    ReplaceText("txtLimit", u"5");
+    fake::FakeForm* first = &dialog();
+    Command("EditOption");
+    EXPECT_EQ(&dialog(), first);
+    EXPECT_EQ(box("txtLimit").text(), u"5");  // no reload
+    EXPECT_TRUE(dialog().visible());
+    EXPECT_EQ(dialog().bounds(), (RectTw{(15360 - 3900) / 2, (11520 - 3870) / 2, 3900, 3870}));
+    EXPECT_TRUE(box("tabMisc").checked());
+    EXPECT_FALSE(box("tabClip").checked());
+    box("tabClip").click();
+    EXPECT_FALSE(box("tabMisc").checked());
+}
+
+struct OpeningCase {
+    std::vector<std::pair<std::u16string_view, std::u16string_view>> stored;
+    std::u16string rate, limit, sound;
+    bool quickSave, addSave, delSaved, lookClip, playSound, showMain;
+};
+
+TEST_F(Options, OpensFromTheSettingsWithApplyDisabled) {
+    const OpeningCase cases[] = {
+        {{}, u"1000", u"0", u"C:\\PenWick\\Add.wav", true, false, false, true, true, false},
+        {{{u"ClipRate", u"250.5"}, {u"GetClip", u"tRuE"}},
+         u"250",
+         u"0",
+         u"C:\\PenWick\\Add.wav",
+         true,
+         false,
+         false,
+         true,
+         true,
+         false},
+        {{{u"ClipRate", u"251.5"}, {u"GetClip", u"yes"}},
+         u"252",
+         u"0",
+         u"C:\\PenWick\\Add.wav",
+         true,
+         false,
+         false,
+         true,
+         true,
+         false},
+        {{{u"ClipRate", u"abc"}},
+         u"1000",
+         u"0",
+         u"C:\\PenWick\\Add.wav",
+         true,
+         false,
+         false,
+         true,
+         true,
+         false},
+        {{{u"ClipRate", u"0"}},
+         u"1000",
+         u"0",
+         u"C:\\PenWick\\Add.wav",
+         true,
+         false,
+         false,
+         true,
+         true,
+         false},
+        {{{u"ClipRate", u"99999"}},
+         u"1000",
+         u"0",
+         u"C:\\PenWick\\Add.wav",
+         true,
+         false,
+         false,
+         true,
+         true,
+         false},
+        {{{u"QuickSave", u"False"},
+          {u"AddSave", u"TRUE"},
+          {u"DelSaved", u"true"},
+          {u"GetClip", u"false"},
+          {u"PlaySound", u"False"},
+          {u"ShowMain", u"True"},
+          {u"Limit", u"12"},
+          {u"SoundFile", u"D:\\声音\\叮.wav"}},
+         u"1000",
+         u"12",
+         u"D:\\声音\\叮.wav",
+         false,
+         true,
+         true,
+         false,
+         false,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.rate) + " " + ::testing::PrintToString(c.sound));
+        registry = {};
+        for (const auto& [name, text] : c.stored) SetSetting(name, text);
+        state = {};
+        main.reset();
+        Open();
+        EXPECT_EQ(box("txtRate").text(), c.rate);
+        EXPECT_EQ(box("txtLimit").text(), c.limit);
+        EXPECT_EQ(box("sndFile").text(), c.sound);
+        EXPECT_EQ(box("sndFile").toolTip(), u"文件名：" + c.sound);
+        EXPECT_EQ(box("chkQuickSave").checked(), c.quickSave);
+        EXPECT_EQ(box("chkAddSave").checked(), c.addSave);
+        EXPECT_EQ(box("chkDelSaved").checked(), c.delSaved);
+        EXPECT_EQ(box("chkLookClip").checked(), c.lookClip);
+        EXPECT_EQ(box("chkPlaySound").checked(), c.playSound);
+        EXPECT_EQ(box("chkShowMain").checked(), c.showMain);
+        for (auto name : {"Label3", "Label4", "txtRate"})
+            EXPECT_EQ(box(name).enabled(), c.lookClip) << name;
+        for (auto name : {"Label1", "Label2", "txtLimit"}) EXPECT_TRUE(box(name).enabled());
+        EXPECT_EQ(box("sndFile").enabled(), c.playSound);
+        EXPECT_FALSE(ApplyEnabled());
+    }
+}
+
+TEST_F(Options, EveryCheckBoxEnablesApplyAndTwoOfThemEnableTheirControls) {
+    Open();
+    for (auto name : {"chkLookClip", "chkPlaySound", "chkShowMain", "chkQuickSave", "chkAddSave",
+                      "chkDelSaved", "AutoRun"}) {
+        box("Apply").setEnabled(false);
+        box(name).click();
+        EXPECT_TRUE(ApplyEnabled()) << name;
+    }
+    for (auto name : {"Label3", "Label4", "txtRate"}) EXPECT_FALSE(box(name).enabled());
+    for (auto name : {"Label1", "Label2", "txtLimit"}) EXPECT_TRUE(box(name).enabled());
+    EXPECT_FALSE(box("sndFile").enabled());
+    box("chkLookClip").click();
+    EXPECT_TRUE(box("txtRate").enabled());
+}
+
+struct KeyCase {
+    const char* box;
+    std::u16string_view typed;  // empty: `pasted` is pasted over the whole text
+    std::u16string_view pasted;
+    std::u16string_view text;
+    bool apply;
+};
+
+TEST_F(Options, TheNumberBoxesFilterKeysAndRefillAnEmptyText) {
+    const KeyCase cases[] = {
+        {"txtRate", u"a-.", {}, u"1000", false},  {"txtRate", u"7", {}, u"10007", true},
+        {"txtRate", u"\x16", {}, u"1000", true},  // Ctrl+V and the other editing keys pass
+        {"txtRate", u"\b\b\b\b", {}, u"1", true}, {"txtRate", {}, u"", u"1", false},
+        {"txtRate", {}, u"x", u"x", false},       {"txtLimit", u"a-.\x16\x03", {}, u"0", false},
+        {"txtLimit", u"7", {}, u"07", true},      {"txtLimit", u"\b", {}, u"0", true},
+        {"txtLimit", {}, u"x", u"x", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + ::testing::PrintToString(std::u16string(c.typed)));
+        main.reset();
+        Open();
+        if (c.typed.empty())
+            ReplaceText(c.box, c.pasted);
+        else
+            TypeAtEnd(c.box, c.typed);
+        EXPECT_EQ(box(c.box).text(), c.text);
+        EXPECT_EQ(ApplyEnabled(), c.apply);
+    }
+}
+
+TEST_F(Options, TheLimitBoxSelectsItsTextOnFocus) {
+    SetSetting(u"Limit", u"12345");
+    Open();
+    box("txtLimit").setFocus();
+    EXPECT_EQ(box("txtLimit").selection().start, 0u);
+    EXPECT_EQ(box("txtLimit").selection().length, 5u);
+}
+
+TEST_F(Options, TheSoundFileChooserTakesAPickAndIgnoresACancel) {
+    Open();
+    fileDialog.answers = {std::nullopt, u"D:\\叮.wav"};
+    box("sndFile").click();
+    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_EQ(box("sndFile").text(), u"C:\\PenWick\\Add.wav");
+    box("sndFile").click();
+    EXPECT_EQ(box("sndFile").text(), u"D:\\叮.wav");
+    EXPECT_EQ(box("sndFile").toolTip(), u"文件名：D:\\叮.wav");
+    box("sndFile").click();
+    ASSERT_EQ(fileDialog.requests.size(), 3u);
+    const auto& first = fileDialog.requests[0];
+    EXPECT_FALSE(first.save);
+    EXPECT_TRUE(first.mustExist);
+    EXPECT_EQ(first.title, u"选择声音文件");
+    using Filter = std::vector<std::pair<std::u16string, std::u16string>>;
+    EXPECT_EQ(first.filter, (Filter{{u"声音文件(*.wav)", u"*.wav"}, {u"所有文件", u"*.*"}}));
+    EXPECT_EQ(first.fileName, u"C:\\PenWick\\Add.wav");
+    EXPECT_EQ(fileDialog.requests[2].fileName, u"D:\\叮.wav");
+}
+
+TEST_F(Options, ApplyPushesEverySettingOutAndSavesThem) {
+    Open();
+    clipboard.copy(u"on the clipboard");
+    fileDialog.answers = {u"D:\\叮.wav"};
+    box("sndFile").click();
+    for (auto name : {"chkLookClip", "chkPlaySound", "chkShowMain", "chkQuickSave", "chkAddSave",
+                      "chkDelSaved"})
+        box(name).click();
+    ReplaceText("txtRate", u"250");
+    ReplaceText("txtLimit", u"8");
+    registry.writes.clear();
+    box("Apply").click();
+    const Settings& s = state.settings;
+    EXPECT_EQ(s.ClipRate, 250);
+    EXPECT_EQ(form().timer("ClipTimer").interval(), 250);
+    EXPECT_FALSE(s.GetClip);
+    EXPECT_FALSE(form().menu("TrayClip").checked());
+    EXPECT_FALSE(form().timer("ClipTimer").enabled());
+    EXPECT_EQ(main->clipMonitor().lastClipText(), u"");  // not read while watching is off
+    EXPECT_TRUE(s.AddSave && s.ShowMain && s.DelSaved);
+    EXPECT_FALSE(s.QuickSave || s.PlaySound);
+    EXPECT_EQ(s.SoundFile, u"D:\\叮.wav");
+    EXPECT_EQ(s.Limit, 8);
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
+    EXPECT_EQ(Setting(u"GetClip"), u"False");
+    EXPECT_EQ(Setting(u"Limit"), u"8");
+    EXPECT_TRUE(dialog().visible());
+}
+
+TEST_F(Options, OkWithoutChangesStillAppliesEverything) {
+    SetSetting(u"GetClip", u"True");
+    registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", u"C:\\PenWick\\PWick.exe");
+    Open();
+    clipboard.copy(u"on the clipboard");
+    registry.deleteValue(RegRoot::LocalMachine, kRunKey, u"PenWick");
+    registry.writes.clear();
+    box("OK").click();
+    EXPECT_EQ(main->clipMonitor().lastClipText(), u"on the clipboard");
+    EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");
+    EXPECT_EQ(Setting(u"ClipRate"), u"1000");
+}
+
+TEST_F(Options, ValuesOutsideTheFieldsAreClampedWithoutAMessage) {
+    const struct {
+        std::u16string_view rate, limit;
+        std::int16_t clipRate;
+        std::int32_t storedLimit;
+    } cases[] = {
+        {u"99999", u"99999999999", 32767, 2147483647},
+        {u"-5", u"-99999999999", 0, -2147483647 - 1},
+        {u"0", u"2147483647", 0, 2147483647},
+    };
+    Open();
+    for (const auto& c : cases) {
+        ReplaceText("txtRate", c.rate);
+        ReplaceText("txtLimit", c.limit);
+        box("Apply").click();
+        EXPECT_EQ(state.settings.ClipRate, c.clipRate);
+        EXPECT_EQ(state.settings.Limit, c.storedLimit);
+        EXPECT_EQ(form().timer("ClipTimer").interval(), c.clipRate);
+    }
+    EXPECT_TRUE(ui.shown.empty());
+    clipboard.copy(u"new text");
+    Hide();
+    form().timer("ClipTimer").tick();  // an interval of 0 does not tick
+    EXPECT_EQ(state.Panels.text(1), u"");
+}
+
+TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {
+    const struct {
+        std::function<void(Options&)> close;
+        bool mainVisible, applied, mainFocused;
+    } cases[] = {
+        {[](Options& t) { t.box("OK").click(); }, true, true, true},
+        {[](Options& t) { t.box("Cancel").click(); }, true, false, true},
+        {[](Options& t) { t.dialog().closeFromFrame(); }, true, false, true},
+        {[](Options& t) { t.box("Cancel").click(); }, false, false, false},
+        {[](Options& t) { t.Command("TrayQuit"); }, false, false, false},
+    };
+    for (const auto& c : cases) {
+        main.reset();
+        registry = {};
+        state = {};
+        Open();
+        ReplaceText("txtLimit", u"42");
+        if (!c.mainVisible) Hide();
+        form().deactivate();
+        c.close(*this);
+        EXPECT_TRUE(dialog().destroyed());
+        EXPECT_EQ(state.settings.Limit == 42, c.applied);
+        EXPECT_EQ(form().visible(), c.mainVisible);
+        EXPECT_EQ(form().active(), c.mainFocused);
+        if (form().destroyed()) continue;
+        Open();  // a fresh dialog from the Settings
+        EXPECT_EQ(box("txtLimit").text(), c.applied ? u"42" : u"0");
+    }
+}
+
+struct RunEntryCase {
+    std::u16string_view machine, user;  // entries before; empty: none
+    bool machineWritable;
+    bool shownChecked, check;
+    std::u16string_view machineAfter, userAfter;
+};
+
+TEST_F(Options, TheStartWithWindowsEntryNamesThisProgramInOneOfTheRunKeys) {
+    constexpr std::u16string_view here = u"\"C:\\Program Files\\PenWick\\PWick.exe\"";
+    constexpr std::u16string_view unquoted = u"c:\\program files\\penwick\\pwick.EXE";
+    constexpr std::u16string_view other = u"D:\\Old\\PWick.exe";
+    const RunEntryCase cases[] = {
+        {{}, {}, true, false, true, here, {}},      {unquoted, {}, true, true, false, {}, {}},
+        {other, {}, true, false, false, other, {}}, {other, {}, true, false, true, here, {}},
+        {{}, {}, false, false, true, {}, here},     {{}, here, false, true, false, {}, {}},
+        {{}, other, true, false, false, {}, other}, {here, unquoted, true, true, true, here, {}},
+    };
+    platform.programFolder = u"C:\\Program Files\\PenWick";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            ::testing::PrintToString(std::u16string(c.machine) + u"|" + std::u16string(c.user)));
+        registry = {};
+        if (!c.machine.empty())
+            registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", c.machine);
+        if (!c.user.empty()) registry.setString(RegRoot::CurrentUser, kRunKey, u"PenWick", c.user);
+        registry.readOnlyMachine = !c.machineWritable;
+        main.reset();
+        Open();
+        EXPECT_EQ(box("AutoRun").checked(), c.shownChecked);
+        if (c.check != c.shownChecked) box("AutoRun").click();
+        box("OK").click();
+        EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"Penwick").value_or(u""),
+                  c.machineAfter);
+        EXPECT_EQ(registry.text(RegRoot::CurrentUser, kRunKey, u"Penwick").value_or(u""),
+                  c.userAfter);
+    }
+}
+
+}  // namespace
+}  // namespace pw::testing
