@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Forms.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -108,9 +109,16 @@ void Win32Control::select(std::size_t start, std::size_t length) {
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
 }
 
-bool Win32Control::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Win32Control::checked() const {
+    if (layout_.kind == ControlKind::TabPage) return form_.pageInFront(layout_);
+    return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void Win32Control::setChecked(bool checked) {
+    if (layout_.kind == ControlKind::TabPage) {
+        if (checked) form_.bringToFront(layout_);
+        return;
+    }
     SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -151,8 +159,10 @@ void Win32Control::spin(int delta) {
 
 void Win32Control::applyDpi() {
     const UINT dpi = form_.dpi();
-    MoveWindow(hwnd_, PixelsFromTwips(bounds_.left, dpi), PixelsFromTwips(bounds_.top, dpi),
-               PixelsFromTwips(bounds_.width, dpi), PixelsFromTwips(bounds_.height, dpi), TRUE);
+    // Every control is a child of the form; containers only move it.
+    const RectTw r = form_.inClientArea(layout_.container, bounds_);
+    MoveWindow(hwnd_, PixelsFromTwips(r.left, dpi), PixelsFromTwips(r.top, dpi),
+               PixelsFromTwips(r.width, dpi), PixelsFromTwips(r.height, dpi), TRUE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font()), TRUE);
 }
 
@@ -268,7 +278,7 @@ Win32Timer::Win32Timer(HWND hwnd, UINT_PTR id, const TimerLayout& layout)
 }
 
 void Win32Timer::apply() {
-    if (enabled_)
+    if (enabled_ && interval_ > 0)
         SetTimer(hwnd_, id_, static_cast<UINT>(interval_), nullptr);
     else
         KillTimer(hwnd_, id_);
@@ -280,7 +290,7 @@ void Win32Timer::setEnabled(bool enabled) {
 }
 
 bool Win32Timer::setInterval(int milliseconds) {
-    if (milliseconds < 1) return false;
+    if (milliseconds < 0) return false;
     interval_ = milliseconds;
     apply();
     return true;
@@ -409,6 +419,8 @@ void Win32Form::createControls() {
             case ControlKind::Frame:
                 cls = L"BUTTON";
                 style |= BS_GROUPBOX;
+                // A group box paints no inside: the window must not clip it away.
+                ex = WS_EX_TRANSPARENT;
                 break;
             case ControlKind::UpDown:
                 cls = UPDOWN_CLASSW;
@@ -418,8 +430,10 @@ void Win32Form::createControls() {
                 cls = WC_TABCONTROLW;
                 style |= WS_TABSTOP | WS_CLIPSIBLINGS;
                 break;
+            case ControlKind::TabPage:
+                break;  // never shown: its tab stands for it
         }
-        if (!(c->style & StyleHidden)) style |= WS_VISIBLE;
+        if (!(c->style & StyleHidden) && c->kind != ControlKind::TabPage) style |= WS_VISIBLE;
         const std::u16string caption(c->caption);
         HWND h =
             CreateWindowExW(ex, cls, W(caption), style, 0, 0, 10, 10, hwnd_,
@@ -442,6 +456,82 @@ void Win32Form::createControls() {
         if (!c.buddy.empty())
             SendMessageW(upDown, UDM_SETBUDDY,
                          reinterpret_cast<WPARAM>(FindNamed(controls_, c.buddy).hwnd()), 0);
+    }
+    createTabs();
+}
+
+RectTw Win32Form::inClientArea(std::string_view container, RectTw rect) const {
+    for (const ControlLayout* c = layoutOf(container); c; c = layoutOf(c->container)) {
+        rect.left += c->rect.left;
+        rect.top += c->rect.top;
+    }
+    return rect;
+}
+
+const ControlLayout* Win32Form::layoutOf(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    for (const auto& c : layout_.controls)
+        if (c.name == name) return &c;
+    const std::string what = "no such container: " + std::string(name);
+    ProgrammingError(what);
+    throw std::out_of_range(what);
+}
+
+int Win32Form::pageIndex(const ControlLayout& page) const {
+    int index = 0;
+    for (const auto& c : layout_.controls) {
+        if (c.name == page.name) return index;
+        if (c.kind == ControlKind::TabPage && c.container == page.container) ++index;
+    }
+    return -1;
+}
+
+const ControlLayout* Win32Form::pageOf(const ControlLayout& control) const {
+    for (const ControlLayout* c = layoutOf(control.container); c; c = layoutOf(c->container))
+        if (c->kind == ControlKind::TabPage) return c;
+    return nullptr;
+}
+
+bool Win32Form::pageInFront(const ControlLayout& page) const {
+    auto& tab = FindNamed(controls_, page.container);
+    return SendMessageW(tab.hwnd(), TCM_GETCURSEL, 0, 0) == pageIndex(page);
+}
+
+void Win32Form::bringToFront(const ControlLayout& page) {
+    auto& tab = FindNamed(controls_, page.container);
+    SendMessageW(tab.hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(pageIndex(page)), 0);
+    showPages();
+}
+
+void Win32Form::createTabs() {
+    // Containers lie beneath what they hold: group boxes above their tab control, both at
+    // the bottom. Tabbing goes round in the same cycle, so the tab order stays as designed.
+    for (auto kind : {ControlKind::Frame, ControlKind::Tab})
+        for (auto& [name, c] : controls_)
+            if (c->layout().kind == kind)
+                SetWindowPos(c->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const auto& c : layout_.controls) {
+        if (c.kind != ControlKind::TabPage) continue;
+        std::u16string caption(c.caption);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(W(caption));
+        SendMessageW(FindNamed(controls_, c.container).hwnd(), TCM_INSERTITEMW,
+                     static_cast<WPARAM>(pageIndex(c)), reinterpret_cast<LPARAM>(&item));
+    }
+    showPages();
+}
+
+void Win32Form::showPages() {
+    for (auto& [name, c] : controls_) {
+        const ControlLayout& l = c->layout();
+        const ControlLayout* page = pageOf(l);
+        if (!page || (l.style & StyleHidden)) continue;
+        const bool show = pageInFront(*page);
+        // The focus does not stay on a control that disappears.
+        if (!show && GetFocus() == c->hwnd()) SetFocus(hwnd_);
+        ShowWindow(c->hwnd(), show ? SW_SHOWNA : SW_HIDE);
     }
 }
 
@@ -643,6 +733,19 @@ LRESULT CALLBACK Win32Form::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
+void Win32Form::pageChanged(int tabId) {
+    showPages();
+    const Win32Control* tab = controlById(tabId);
+    if (!tab) return;
+    // The page now in front hears the click on its tab.
+    for (auto& [name, c] : controls_) {
+        const ControlLayout& l = c->layout();
+        if (l.kind == ControlKind::TabPage && l.container == tab->layout().name && pageInFront(l) &&
+            c->Click)
+            Guarded(c->Click);
+    }
+}
+
 Win32Control* Win32Form::controlById(int id) {
     for (auto& [name, c] : controls_)
         if (c->id() == id) return c.get();
@@ -723,8 +826,21 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (auto* c = controlById(id)) c->notify(HIWORD(wp));
             return 0;
         }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            // A themed tab page has the window colour; what stands on it takes that too.
+            auto* c = controlById(GetDlgCtrlID(reinterpret_cast<HWND>(lp)));
+            if (!c || !pageOf(c->layout()) || !IsAppThemed())
+                return DefWindowProcW(hwnd_, msg, wp, lp);
+            SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lp);
+            if (header->code == TCN_SELCHANGE) {
+                pageChanged(static_cast<int>(header->idFrom));
+                return 0;
+            }
             if (header->code != UDN_DELTAPOS) return DefWindowProcW(hwnd_, msg, wp, lp);
             if (auto* c = controlById(static_cast<int>(header->idFrom)))
                 c->spin(reinterpret_cast<const NMUPDOWN*>(lp)->iDelta);

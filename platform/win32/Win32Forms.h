@@ -132,6 +132,10 @@ class Win32Form : public Form {
     HFONT font() const { return font_.get(); }
     HWND toolTips() const { return tips_; }
     UINT dpi() const { return dpi_; }
+    // Where a control lies in the client area, given its container and its rectangle there.
+    RectTw inClientArea(std::string_view container, RectTw rect) const;
+    bool pageInFront(const ControlLayout& page) const;
+    void bringToFront(const ControlLayout& page);
     // Keyboard handling that belongs to the window rather than to one control: accelerators,
     // Tab between controls, Enter and Esc for dialog buttons. True when the message is used.
     bool preTranslate(MSG& msg);
@@ -149,6 +153,12 @@ class Win32Form : public Form {
     void applyDpi(UINT dpi);
     void requestUnload(UnloadMode mode);
     Win32Control* controlById(int id);
+    const ControlLayout* layoutOf(std::string_view name) const;
+    const ControlLayout* pageOf(const ControlLayout& control) const;
+    int pageIndex(const ControlLayout& page) const;
+    void createTabs();
+    void showPages();
+    void pageChanged(int tabId);
     Win32Control* findStyled(std::uint32_t style);
 
     const FormLayout& layout_;
