@@ -1,7 +1,6 @@
 // The Options dialog on real windows: the tab control, the edit boxes' keys, the registry.
 #include "PenWickFixture.h"
-
-#include <commctrl.h>
+#include "app/OptionsLayout.h"
 
 namespace e2e {
 namespace {
@@ -24,19 +23,31 @@ class OptionsDialog : public PenWick {
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"PenWick");
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"PenWick");
     }
+    // The visible dialogs of the program.
+    std::vector<HWND> Dialogs() {
+        std::vector<HWND> found;
+        for (HWND w : topWindows(program.pid()))
+            if (isVisible(w) && windowText(w) == wide(pw::OptionsFormLayout().caption))
+                found.push_back(w);
+        return found;
+    }
     // Opens the dialog from the main window's menu and finds its controls.
     void Open() {
-        Command(u"编辑(&E)", u"选项(&O)");
-        dialog = waitForTopWindow(program.pid(), L"选项");
+        Command("EditOption");
+        dialog = waitFor([&] { return Dialogs().empty() ? HWND{} : Dialogs().front(); });
         ASSERT_TRUE(dialog);
-        ASSERT_TRUE(poll([&] { return isVisible(dialog); }));
-        tabs = findChildByClass(dialog, WC_TABCONTROLW);
-        rate = findChild(dialog, L"Edit", L"1000");
-        limit = findChild(dialog, L"Edit", L"0");
-        apply = findChild(dialog, L"Button", L"应用");
+        tabs = findChild(dialog, WC_TABCONTROLW);
+        rate = Child(L"Edit", L"1000");
+        limit = Child(L"Edit", L"0");
+        apply = Box(L"应用");
         ASSERT_TRUE(tabs && rate && limit && apply);
     }
-    HWND Box(std::wstring_view caption) { return findChild(dialog, L"Button", caption); }
+    HWND Child(const wchar_t* className, std::wstring_view text) {
+        for (HWND w = nullptr; (w = FindWindowExW(dialog, w, className, nullptr));)
+            if (windowText(w) == text) return w;
+        return nullptr;
+    }
+    HWND Box(std::wstring_view caption) { return Child(L"Button", caption); }
     bool Checked(std::wstring_view caption) {
         return send(Box(caption), BM_GETCHECK).value_or(0) == BST_CHECKED;
     }
@@ -56,11 +67,8 @@ class OptionsDialog : public PenWick {
 TEST_F(OptionsDialog, BothCommandsOpenOneCentredDialogWhoseTabsSwitchPages) {
     Launch();
     Open();
-    Command(u"Tray", u"选项(&O)");
-    int count = 0;
-    for (HWND w : topWindows(program.pid()))
-        if (isVisible(w) && windowText(w) == L"选项") ++count;
-    EXPECT_EQ(count, 1);
+    Command("TrayOption");
+    EXPECT_EQ(Dialogs().size(), 1u);
 
     const RECT r = windowRect(dialog);
     EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
