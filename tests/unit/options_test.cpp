@@ -45,63 +45,49 @@ TEST_F(Options, EitherCommandOpensOneDialogCentredWithTheFirstTabInFront) {
     EXPECT_FALSE(box("tabMisc").checked());
 }
 
-struct OpeningCase {
-    std::vector<std::pair<std::u16string_view, std::u16string_view>> stored;
-    std::u16string rate, limit, sound;
-    bool quickSave, addSave, delSaved, lookClip, playSound, showMain;
+// The check boxes with their settings and the settings' defaults.
+struct BoxCase {
+    const char* box;
+    std::u16string_view setting;
+    bool byDefault;
+};
+constexpr BoxCase kBoxes[] = {
+    {"chkQuickSave", u"QuickSave", true}, {"chkAddSave", u"AddSave", false},
+    {"chkDelSaved", u"DelSaved", false},  {"chkLookClip", u"GetClip", true},
+    {"chkPlaySound", u"PlaySound", true}, {"chkShowMain", u"ShowMain", false},
 };
 
 TEST_F(Options, OpensFromTheSettingsWithApplyDisabled) {
-    const OpeningCase cases[] = {
-        {{}, u"1000", u"0", u"C:\\PenWick\\Add.wav", true, false, false, true, true, false},
-        {{{u"QuickSave", u"False"},
-          {u"AddSave", u"TRUE"},
-          {u"DelSaved", u"true"},
-          {u"GetClip", u"false"},
-          {u"ClipRate", u"251.5"},
-          {u"PlaySound", u"False"},
-          {u"ShowMain", u"True"},
-          {u"Limit", u"12"},
-          {u"SoundFile", u"D:\\声音\\叮.wav"}},
-         u"252",
-         u"12",
-         u"D:\\声音\\叮.wav",
-         false,
-         true,
-         true,
-         false,
-         false,
-         true},
-    };
-    for (const auto& c : cases) {
-        for (const auto& [name, text] : c.stored) SetSetting(name, text);
+    for (bool stored : {false, true}) {
+        if (stored) {
+            for (const auto& b : kBoxes) SetSetting(b.setting, b.byDefault ? u"False" : u"TRUE");
+            SetSetting(u"ClipRate", u"251.5");
+            SetSetting(u"Limit", u"12");
+            SetSetting(u"SoundFile", u"D:\\声音\\叮.wav");
+        }
         Restart();
-        EXPECT_EQ(box("txtRate").text(), c.rate);
-        EXPECT_EQ(box("txtLimit").text(), c.limit);
-        EXPECT_EQ(box("sndFile").text(), c.sound);
-        EXPECT_EQ(box("sndFile").toolTip(), u"文件名：" + c.sound);
-        EXPECT_EQ(box("chkQuickSave").checked(), c.quickSave);
-        EXPECT_EQ(box("chkAddSave").checked(), c.addSave);
-        EXPECT_EQ(box("chkDelSaved").checked(), c.delSaved);
-        EXPECT_EQ(box("chkLookClip").checked(), c.lookClip);
-        EXPECT_EQ(box("chkPlaySound").checked(), c.playSound);
-        EXPECT_EQ(box("chkShowMain").checked(), c.showMain);
-        for (auto name : {"Label3", "Label4", "txtRate"})
-            EXPECT_EQ(box(name).enabled(), c.lookClip) << name;
+        for (const auto& b : kBoxes) EXPECT_EQ(box(b.box).checked(), b.byDefault != stored);
+        const std::u16string sound = stored ? u"D:\\声音\\叮.wav" : u"C:\\PenWick\\Add.wav";
+        EXPECT_EQ(box("sndFile").text(), sound);
+        EXPECT_EQ(box("sndFile").toolTip(), u"文件名：" + sound);
+        EXPECT_EQ(box("txtRate").text(), stored ? u"252" : u"1000");
+        EXPECT_EQ(box("txtLimit").text(), stored ? u"12" : u"0");
+        for (auto name : {"Label3", "Label4", "txtRate", "sndFile"})
+            EXPECT_EQ(box(name).enabled(), !stored) << name;
         for (auto name : {"Label1", "Label2", "txtLimit"}) EXPECT_TRUE(box(name).enabled());
-        EXPECT_EQ(box("sndFile").enabled(), c.playSound);
         EXPECT_FALSE(ApplyEnabled());
     }
 }
 
 TEST_F(Options, EveryCheckBoxEnablesApplyAndTwoOfThemEnableTheirControls) {
     Open();
-    for (auto name : {"chkLookClip", "chkPlaySound", "chkShowMain", "chkQuickSave", "chkAddSave",
-                      "chkDelSaved", "AutoRun"}) {
+    box("AutoRun").click();
+    for (const auto& b : kBoxes) {
+        EXPECT_TRUE(ApplyEnabled());
         box("Apply").setEnabled(false);
-        box(name).click();
-        EXPECT_TRUE(ApplyEnabled()) << name;
+        box(b.box).click();
     }
+    EXPECT_TRUE(ApplyEnabled());
     for (auto name : {"Label3", "Label4", "txtRate"}) EXPECT_FALSE(box(name).enabled());
     for (auto name : {"Label1", "Label2", "txtLimit"}) EXPECT_TRUE(box(name).enabled());
     EXPECT_FALSE(box("sndFile").enabled());
@@ -172,9 +158,7 @@ TEST_F(Options, ApplyPushesEverySettingOutAndSavesThem) {
     clipboard.copy(u"on the clipboard");
     fileDialog.answers = {u"D:\\叮.wav"};
     box("sndFile").click();
-    for (auto name : {"chkLookClip", "chkPlaySound", "chkShowMain", "chkQuickSave", "chkAddSave",
-                      "chkDelSaved"})
-        box(name).click();
+    for (const auto& b : kBoxes) box(b.box).click();
     ReplaceText("txtRate", u"250");
     ReplaceText("txtLimit", u"8");
     registry.writes.clear();
@@ -182,17 +166,14 @@ TEST_F(Options, ApplyPushesEverySettingOutAndSavesThem) {
     const Settings& s = state.settings;
     EXPECT_EQ(s.ClipRate, 250);
     EXPECT_EQ(form().timer("ClipTimer").interval(), 250);
-    EXPECT_FALSE(s.GetClip);
     EXPECT_FALSE(form().menu("TrayClip").checked());
     EXPECT_FALSE(form().timer("ClipTimer").enabled());
     EXPECT_EQ(main->clipMonitor().lastClipText(), u"");  // not read while watching is off
-    EXPECT_TRUE(s.AddSave && s.ShowMain && s.DelSaved);
-    EXPECT_FALSE(s.QuickSave || s.PlaySound);
     EXPECT_EQ(s.SoundFile, u"D:\\叮.wav");
     EXPECT_EQ(s.Limit, 8);
     EXPECT_FALSE(ApplyEnabled());
     EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
-    EXPECT_EQ(Setting(u"GetClip"), u"False");
+    for (const auto& b : kBoxes) EXPECT_EQ(Setting(b.setting), b.byDefault ? u"False" : u"True");
     EXPECT_EQ(Setting(u"Limit"), u"8");
     EXPECT_TRUE(dialog().visible());
 }
