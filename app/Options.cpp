@@ -16,7 +16,7 @@ bool IsDigit(char16_t key) { return key >= u'0' && key <= u'9'; }
 
 }  // namespace
 
-Options::Options(AppState& state, Platform& platform, MainParts parts)
+Options::Options(AppState& state, Platform& platform, const MainParts& parts)
     : state_(state),
       platform_(platform),
       main_(parts),

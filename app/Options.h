@@ -20,7 +20,7 @@ class Options {
         ClipMonitor& monitor;
         Tray& tray;
     };
-    Options(AppState& state, Platform& platform, MainParts parts);
+    Options(AppState& state, Platform& platform, const MainParts& parts);
     Options(const Options&) = delete;
     Options& operator=(const Options&) = delete;
 
