@@ -222,8 +222,8 @@ TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {
         std::function<void(Options&)> close;
         bool mainVisible, applied, mainFocused;
     } cases[] = {
-        {[](Options& t) { t.box("OK").click(); }, true, true, true},
-        {[](Options& t) { t.box("Cancel").click(); }, true, false, true},
+        {[](Options& t) { t.dialog().press(u'\r'); }, true, true, true},  // OK
+        {[](Options& t) { t.dialog().press(27); }, true, false, true},    // Cancel
         {[](Options& t) { t.dialog().closeFromFrame(); }, true, false, true},
         {[](Options& t) { t.box("Cancel").click(); }, false, false, false},
         {[](Options& t) { t.Command("TrayQuit"); }, false, false, false},
