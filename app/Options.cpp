@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/OptionsLayout.h"
+#include "app/Placement.h"
 #include "settings/NumberText.h"
 #include "settings/RunEntry.h"
 
@@ -53,11 +54,7 @@ void Options::Form_Load() {
     const Settings& s = state_.settings;
     f.setEnabled(true);
     f.setVisible(true);
-    const RectTw screen = platform_.ui.monitors().front();
-    RectTw outer = f.bounds();
-    outer.left = (screen.width - outer.width) / 2;
-    outer.top = (screen.height - outer.height) / 2;
-    f.setBounds(outer);
+    f.setBounds(CentredOnScreen(f.bounds(), platform_.ui.monitors()));
     f.control("chkQuickSave").setChecked(s.QuickSave);
     f.control("chkAddSave").setChecked(s.AddSave);
     f.control("txtRate").setText(NumText(std::int64_t{s.ClipRate}));

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/PanelNumLayout.h"
+#include "app/Placement.h"
 #include "settings/NumberText.h"
 
 namespace pw {
@@ -47,13 +48,7 @@ void PanelNum::Form_Load() {
 }
 
 void PanelNum::CentreOnScreen() {
-    const auto screens = ui_.monitors();
-    if (screens.empty()) return;
-    const RectTw& screen = screens.front();
-    RectTw b = form_->bounds();
-    b.left = screen.left + (screen.width - b.width) / 2;
-    b.top = screen.top + (screen.height - b.height) / 2;
-    form_->setBounds(b);
+    form_->setBounds(CentredOnScreen(form_->bounds(), ui_.monitors()));
 }
 
 void PanelNum::Form_QueryUnload(bool& cancel, UnloadMode mode) {
