@@ -32,7 +32,8 @@ Main::Main(AppState& state, Platform& platform)
       alert_(form_->timer("AlertTimer")),
       saving_(state.Panels, state.settings, form_.get(),
               {platform.ui, platform.files, platform.codePage, platform.fileDialog},
-              [this] { ShowPanel(); }) {
+              [this] { ShowPanel(); }),
+      help_(platform.ui, platform.shell, platform.programFolder, *form_) {
     content_ = &form_->control("Content");
     state_.Panels.setEditor([this] { return content_->text(); });
     WireEvents();
@@ -67,6 +68,10 @@ void Main::WireEvents() {
     on("TrayAbout", &Main::HelpAbout_Click, this);
     f.menu("SaveCurrent").Click = [this] { saving_.SaveCurrent_Click(); };
     f.menu("SaveAll").Click = [this] { saving_.SaveAll_Click(); };
+    f.menu("HelpContent").Click = [this] { help_.HelpContent_Click(); };
+    f.menu("HelpReadMe").Click = [this] { help_.HelpReadMe_Click(); };
+    f.menu("HelpWeb").Click = [this] { help_.HelpWeb_Click(); };
+    f.menu("HelpMail").Click = [this] { help_.HelpMail_Click(); };
     f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
     f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 
@@ -228,6 +233,7 @@ void Main::Form_Unload() {
     SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
     if (panelNum_) panelNum_->Close();
     form_->setEnabled(true);
+    help_.Unload();
     tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }
@@ -303,7 +309,7 @@ void Main::AlertTimer_Timer() { tray_.ShowPicture(alert_.Tick(tray_.StateIcon())
 
 void Main::EditOption_Click() {}
 
-void Main::HelpAbout_Click() {}
+void Main::HelpAbout_Click() { help_.HelpAbout_Click(); }
 
 // ---- Conversion ----
 

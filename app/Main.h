@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "capture/CaptureAlert.h"
 #include "capture/ClipMonitor.h"
+#include "help/HelpCommands.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "saving/SaveCommands.h"
@@ -85,6 +86,7 @@ class Main {
     ClipMonitor monitor_;
     CaptureAlert alert_;
     SaveCommands saving_;
+    HelpCommands help_;
 };
 
 }  // namespace pw

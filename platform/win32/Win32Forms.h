@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/Form.h"
@@ -13,6 +14,16 @@
 namespace pw::win32 {
 
 class Win32Form;
+
+struct GdiDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
+using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 class Win32Control : public Control {
   public:
@@ -35,6 +46,10 @@ class Win32Control : public Control {
     int value() const override { return value_; }
     void setValue(int value) override;
     void setRange(int minimum, int maximum) override;
+    Color foreColor() const override { return foreColor_; }
+    void setForeColor(Color color) override;
+    bool underline() const override { return underline_; }
+    void setUnderline(bool underline) override;
 
     HWND hwnd() const { return hwnd_; }
     int id() const { return id_; }
@@ -44,12 +59,16 @@ class Win32Control : public Control {
     void notify(WORD code);
     // An up-down's arrow was clicked (or an arrow key pressed in its box).
     void spin(int delta);
+    // The brush a static control paints its background with, its text colour set on the way;
+    // null for the system's default look.
+    HBRUSH paint(HDC dc);
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool isEdit() const { return layout_.kind == ControlKind::TextBox; }
     void showValueInBuddy();
     void fitWidthToText();
+    void makeFonts(UINT dpi);
 
     Win32Form& form_;
     const ControlLayout layout_;
@@ -60,6 +79,13 @@ class Win32Control : public Control {
     bool settingText_ = false;
     bool toolAdded_ = false;
     int value_ = 0, minimum_ = 0, maximum_ = 0;
+    Color foreColor_;
+    bool underline_ = false;
+    // Only for controls with a font of their own, or underlined: plain and underlined.
+    OwnedFont font_, underlineFont_;
+    UINT fontDpi_ = 0;
+    OwnedBrush lineBrush_;
+    OwnedIcon icon_;
 };
 
 class Win32MenuItem : public MenuItem {
@@ -149,6 +175,7 @@ class Win32Form : public Form {
     void applyDpi(UINT dpi);
     void requestUnload(UnloadMode mode);
     Win32Control* controlById(int id);
+    Win32Control* controlByHwnd(HWND hwnd);
     Win32Control* findStyled(std::uint32_t style);
 
     const FormLayout& layout_;
