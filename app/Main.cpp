@@ -95,7 +95,6 @@ void Main::WireEvents() {
 bool Main::Form_Initialize() {
     if (!platform_.instance.acquire()) return false;
     state_.Panels.clear();
-    state_.HelpFile = platform_.programFolder + u"\\PWick.chm";
     form_->setVisible(false);
     LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
     form_->menu("TrayClip").setChecked(state_.settings.GetClip);

@@ -4,7 +4,7 @@
 
 #include "help/Velmora.h"
 #include "platform/Ui.h"
-#include "settings/Settings.h"
+#include "platform/Identity.h"
 
 namespace pw {
 

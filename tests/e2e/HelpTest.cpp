@@ -9,7 +9,6 @@ namespace e2e {
 namespace {
 
 constexpr std::wstring_view kAboutCaption = L"关于PenWick";
-constexpr std::u16string_view kHelpMenu = u"帮助(&H)";
 
 // .chm and .txt open with PWRecord.exe while a test runs, the way a user's help viewer and
 // editor would open them.
@@ -31,7 +30,6 @@ class HelpCommands : public PenWick {
         DeleteFileW(record_.c_str());
     }
     void TearDown() override {
-        PenWick::TearDown();
         for (const auto& [extension, value] : saved_)
             RegSetKeyValueW(HKEY_CLASSES_ROOT, extension.c_str(), nullptr, REG_SZ, value.c_str(),
                             Bytes(value));
@@ -39,12 +37,14 @@ class HelpCommands : public PenWick {
         DeleteFileW(record_.c_str());
     }
     // File, working folder and show command, as the started program got them.
-    std::string Recorded() {
-        if (!poll([&] { return fileExists(record_); })) return "<nothing started>";
-        std::stringstream text;
-        text << std::ifstream(std::filesystem::path(record_), std::ios::binary).rdbuf();
+    std::wstring Recorded() {
+        if (!poll([&] { return GetFileAttributesW(record_.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+            return L"<nothing started>";
+        std::stringstream bytes;
+        bytes << std::ifstream(std::filesystem::path(record_), std::ios::binary).rdbuf();
         DeleteFileW(record_.c_str());
-        return text.str();
+        const std::string data = bytes.str();
+        return std::wstring(reinterpret_cast<const wchar_t*>(data.data()), data.size() / 2);
     }
 
   private:
@@ -64,18 +64,18 @@ class HelpCommands : public PenWick {
 
 TEST_F(HelpCommands, HelpAndReadMeOpenFromTheProgramFolderMaximisedWhateverTheCurrentFolder) {
     // Started from another folder: the paths still come from the program's own.
-    ASSERT_TRUE(program.start(L"", programPath(), L"C:\\"));
+    ASSERT_TRUE(program.start(L"C:\\"));
     main = program.waitForWindow();
     ASSERT_TRUE(main);
-    const std::string folder = toUtf8(driverDirectory());
-    const std::pair<std::u16string_view, std::string> cases[] = {
-        {u"目录(&C)", "PWick.chm"},
-        {u"自诉(&R)", "readme.txt"},
+    const std::wstring folder = driverDirectory();
+    const std::pair<const char*, std::wstring> cases[] = {
+        {"HelpContent", L"PWick.chm"},
+        {"HelpReadMe", L"readme.txt"},
     };
     for (const auto& [item, file] : cases) {
-        Command(kHelpMenu, item);
-        EXPECT_EQ(Recorded(), folder + "\\" + file + "\n" + folder + "\n" +
-                                  std::to_string(SW_SHOWMAXIMIZED) + "\n");
+        Command(item);
+        EXPECT_EQ(Recorded(), folder + L"\\" + file + L"\n" + folder + L"\n" +
+                                  std::to_wstring(SW_SHOWMAXIMIZED) + L"\n");
     }
 }
 
@@ -100,10 +100,14 @@ TEST_F(AboutDialog, OpensOnceShowsTheVersionAndEveryWayOfClosingFocusesTheMainWi
     };
     for (const auto& [name, close] : closers) {
         SCOPED_TRACE(name);
-        Command(kHelpMenu, u"关于(&A)");
-        const HWND dialog = waitFor([&] { return VisibleAboutDialogs(program.pid()); }).at(0);
+        Command("HelpAbout");
+        const HWND dialog = waitFor([&] {
+            const auto shown = VisibleAboutDialogs(program.pid());
+            return shown.empty() ? HWND{} : shown.front();
+        });
+        ASSERT_TRUE(dialog);
         EXPECT_TRUE(findChild(dialog, L"Static", L"版本：1.10，第31次编译"));
-        Command(kHelpMenu, u"关于(&A)");
+        Command("HelpAbout");
         EXPECT_EQ(VisibleAboutDialogs(program.pid()).size(), 1u);
         ASSERT_TRUE(poll([&] { return GetForegroundWindow() == dialog; }));
         close(dialog);

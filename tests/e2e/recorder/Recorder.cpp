@@ -5,19 +5,6 @@
 
 #include <string>
 
-namespace {
-
-std::string Utf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -34,15 +21,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring record(self);
     record.erase(record.find_last_of(L'\\') + 1);
     record += L"shell-record.txt";
-    const std::string text =
-        Utf8(target) + "\n" + Utf8(folder) + "\n" + std::to_string(show) + "\n";
+    // UTF-16, as the program handed it over.
+    const std::wstring text = target + L"\n" + folder + L"\n" + std::to_wstring(show) + L"\n";
     // Written whole under another name first, so the driver never reads half a record.
     const std::wstring partial = record + L".part";
     HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written,
+              nullptr);
     CloseHandle(file);
     MoveFileExW(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING);
     LocalFree(argv);
