@@ -856,12 +856,12 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
                     return reinterpret_cast<LRESULT>(brush);
             return DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_SETCURSOR: {
-            // Every movement of the pointer over the window or one of its controls passes here.
+            // Every movement of the pointer inside the window or one of its controls passes here.
             auto* over = controlByHwnd(reinterpret_cast<HWND>(wp));
-            if (HIWORD(lp) == WM_MOUSEMOVE) {
+            if (HIWORD(lp) == WM_MOUSEMOVE && LOWORD(lp) == HTCLIENT) {
                 if (over && over->MouseMove)
                     Guarded(over->MouseMove);
-                else if (!over && MouseMove)
+                else if (reinterpret_cast<HWND>(wp) == hwnd_ && MouseMove)
                     Guarded(MouseMove);
             }
             if (over && (over->layout().style & StyleHandCursor) && LOWORD(lp) == HTCLIENT) {
