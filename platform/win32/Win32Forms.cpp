@@ -22,11 +22,12 @@ constexpr int kFontPoints = 9;
 constexpr wchar_t kFontFace[] = L"宋体";
 constexpr int kProgramIconId = 1, kHandCursorId = 101;  // resources/PWick.rc.in
 
-HFONT CreateUiFont(const wchar_t* face, double points, bool underline, UINT dpi) {
+// Every font of the program: normal weight, the GB2312 character set.
+OwnedFont CreateUiFont(const wchar_t* face, double points, bool underline, UINT dpi) {
     const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
-                       GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
+    return OwnedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
+                                 GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
 COLORREF ColorRef(Color color) {
@@ -197,8 +198,8 @@ void Win32Control::makeFonts(UINT dpi) {
     const std::u16string face =
         own ? std::u16string(layout_.font.name) : U(kFontFace, wcslen(kFontFace));
     const double points = own ? layout_.font.points : kFontPoints;
-    if (own) font_.reset(CreateUiFont(W(face), points, false, dpi));
-    underlineFont_.reset(CreateUiFont(W(face), points, true, dpi));
+    if (own) font_ = CreateUiFont(W(face), points, false, dpi);
+    underlineFont_ = CreateUiFont(W(face), points, true, dpi);
     fontDpi_ = dpi;
 }
 
@@ -430,10 +431,7 @@ Win32Form::~Win32Form() {
 }
 
 OwnedFont Win32Form::createFont() const {
-    return OwnedFont(CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0,
-                                 FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                 L"宋体"));
+    return CreateUiFont(kFontFace, kFontPoints, false, dpi_);
 }
 
 void Win32Form::applyDpi(UINT dpi) {

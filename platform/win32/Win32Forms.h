@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "platform/Form.h"
@@ -14,16 +13,6 @@
 namespace pw::win32 {
 
 class Win32Form;
-
-struct GdiDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
-using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
-using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 class Win32Control : public Control {
   public:
