@@ -102,18 +102,18 @@ frmAbout::frmAbout(Ui& ui, const Velmora& velmora, Form& main, const ProgramVers
       main_(main),
       version_(version),
       form_(ui.createForm(kAbout)),
-      lblMail_(&form_->control("lblMail")),
-      lblHttp_(&form_->control("lblHttp")) {
+      lblMail_(form_->control("lblMail")),
+      lblHttp_(form_->control("lblHttp")) {
     WireEvents();
 }
 
 void frmAbout::WireEvents() {
     Form& f = *form_;
     f.control("cmdOK").Click = [this] { cmdOK_Click(); };
-    lblHttp_->Click = [this] { velmora_.OpenWebPage(form_.get()); };
-    lblMail_->Click = [this] { velmora_.OpenMail(form_.get()); };
-    lblMail_->MouseMove = [this] { Hover(lblMail_); };
-    lblHttp_->MouseMove = [this] { Hover(lblHttp_); };
+    lblHttp_.Click = [this] { velmora_.OpenWebPage(form_.get()); };
+    lblMail_.Click = [this] { velmora_.OpenMail(form_.get()); };
+    lblMail_.MouseMove = [this] { Hover(&lblMail_); };
+    lblHttp_.MouseMove = [this] { Hover(&lblHttp_); };
     for (const char* name : kPlainAreas) f.control(name).MouseMove = [this] { Hover(nullptr); };
     f.MouseMove = [this] { Hover(nullptr); };
     f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
@@ -140,8 +140,8 @@ void frmAbout::Centre() {
 // Both links are set in full on every movement inside the dialog, first the mail, then the
 // home page: only the one under the pointer is blue and underlined.
 void frmAbout::Hover(const Control* over) {
-    ShowLink(*lblMail_, over == lblMail_);
-    ShowLink(*lblHttp_, over == lblHttp_);
+    ShowLink(lblMail_, over == &lblMail_);
+    ShowLink(lblHttp_, over == &lblHttp_);
 }
 
 void frmAbout::cmdOK_Click() {

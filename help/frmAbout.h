@@ -35,8 +35,8 @@ class frmAbout {
     Form& main_;
     const ProgramVersion version_;
     std::unique_ptr<Form> form_;
-    Control* lblMail_;
-    Control* lblHttp_;
+    Control& lblMail_;
+    Control& lblHttp_;
     bool loaded_ = false;
     bool unloaded_ = false;
 };
