@@ -10,7 +10,6 @@ namespace pw {
 struct AppState {
     PanelStore Panels;
     Settings settings;
-    std::u16string HelpFile;
 };
 
 }  // namespace pw

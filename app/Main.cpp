@@ -33,7 +33,8 @@ Main::Main(AppState& state, Platform& platform)
       alert_(form_->timer("AlertTimer")),
       saving_(state.Panels, state.settings, form_.get(),
               {platform.ui, platform.files, platform.codePage, platform.fileDialog},
-              [this] { ShowPanel(); }) {
+              [this] { ShowPanel(); }),
+      help_(platform.ui, platform.shell, platform.programFolder, *form_) {
     content_ = &form_->control("Content");
     state_.Panels.setEditor([this] { return content_->text(); });
     WireEvents();
@@ -68,6 +69,10 @@ void Main::WireEvents() {
     on("TrayAbout", &Main::HelpAbout_Click, this);
     f.menu("SaveCurrent").Click = [this] { saving_.SaveCurrent_Click(); };
     f.menu("SaveAll").Click = [this] { saving_.SaveAll_Click(); };
+    f.menu("HelpContent").Click = [this] { help_.HelpContent_Click(); };
+    f.menu("HelpReadMe").Click = [this] { help_.HelpReadMe_Click(); };
+    f.menu("HelpWeb").Click = [this] { help_.HelpWeb_Click(); };
+    f.menu("HelpMail").Click = [this] { help_.HelpMail_Click(); };
     f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
     f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 
@@ -91,7 +96,6 @@ void Main::WireEvents() {
 bool Main::Form_Initialize() {
     if (!platform_.instance.acquire()) return false;
     state_.Panels.clear();
-    state_.HelpFile = platform_.programFolder + u"\\PWick.chm";
     form_->setVisible(false);
     LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
     form_->menu("TrayClip").setChecked(state_.settings.GetClip);
@@ -230,6 +234,7 @@ void Main::Form_Unload() {
     if (options_ && options_->open()) options_->form().unload();
     if (panelNum_) panelNum_->Close();
     form_->setEnabled(true);
+    help_.Unload();
     tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }
@@ -309,7 +314,7 @@ void Main::EditOption_Click() {
         std::make_unique<Options>(state_, platform_, Options::MainParts{*form_, monitor_, tray_});
 }
 
-void Main::HelpAbout_Click() {}
+void Main::HelpAbout_Click() { help_.HelpAbout_Click(); }
 
 // ---- Conversion ----
 

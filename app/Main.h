@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "capture/CaptureAlert.h"
 #include "capture/ClipMonitor.h"
+#include "help/HelpCommands.h"
 #include "platform/Form.h"
 #include "platform/Platform.h"
 #include "saving/SaveCommands.h"
@@ -88,6 +89,7 @@ class Main {
     SaveCommands saving_;
     // Kept after its window closes, until the next opening or the end.
     std::unique_ptr<Options> options_;
+    HelpCommands help_;
 };
 
 }  // namespace pw

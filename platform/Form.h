@@ -47,6 +47,10 @@ class Control {
     virtual int value() const = 0;
     virtual void setValue(int value) = 0;
     virtual void setRange(int minimum, int maximum) = 0;
+    virtual Color foreColor() const = 0;
+    virtual void setForeColor(Color color) = 0;
+    virtual bool underline() const = 0;
+    virtual void setUnderline(bool underline) = 0;
 
     std::function<void()> Click;
     std::function<void()> Change;
@@ -54,6 +58,8 @@ class Control {
     std::function<void()> LostFocus;
     // A typed character; setting it to 0 discards it.
     std::function<void(char16_t& key)> KeyPress;
+    // The mouse pointer moved over the control.
+    std::function<void()> MouseMove;
 };
 
 class MenuItem {
@@ -132,6 +138,8 @@ class Form {
     std::function<void()> Unload;
     std::function<void()> Resize;
     std::function<void(char16_t& key)> KeyPress;
+    // The mouse pointer moved over the window's own background, lines included.
+    std::function<void()> MouseMove;
 };
 
 }  // namespace pw

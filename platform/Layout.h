@@ -14,8 +14,9 @@ struct RectTw {
 };
 
 // A TabPage belongs to a Tab control, one page per tab in table order; its caption is the tab's
-// title and it is checked while it is in front.
-enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab, TabPage };
+// title and it is checked while it is in front. An Image shows the program icon; a Line is a bar
+// of its colour, as high as its rectangle.
+enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab, TabPage, Image, Line };
 
 enum ControlStyle : std::uint32_t {
     StyleNone = 0,
@@ -25,6 +26,20 @@ enum ControlStyle : std::uint32_t {
     StyleCancel = 1u << 3,      // cancel button (Esc)
     StyleHidden = 1u << 4,      // never shown
     StyleAutoSize = 1u << 5,    // a label as wide as its caption
+    StyleHandCursor = 1u << 6,  // the pointing hand while the pointer is over the control
+};
+
+// Colours as 0x00BBGGRR; with the top bit set, the system colour of that index instead.
+using Color = std::uint32_t;
+constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return red | (green << 8u) | (static_cast<Color>(blue) << 16u);
+}
+constexpr Color kButtonTextColor = 0x80000012;  // what controls use unless told otherwise
+
+// An empty name means the window's own font.
+struct FontSpec {
+    std::u16string_view name;
+    double points = 0;
 };
 
 struct ControlLayout {
@@ -37,6 +52,8 @@ struct ControlLayout {
     std::string_view container = {};  // parent control, empty for the form itself
     std::u16string_view toolTip = {};
     std::string_view buddy = {};      // an up-down's text box
+    FontSpec font = {};
+    Color foreColor = kButtonTextColor;  // text, or the bar of a line
 };
 
 struct Shortcut {

@@ -8,6 +8,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Ui.h"
 
 namespace pw {
@@ -23,6 +24,7 @@ struct Platform {
     Files& files;
     const AnsiCodePage& codePage;
     FileDialog& fileDialog;
+    Shell& shell;
     // The folder of the executable, without a trailing backslash except for a drive root.
     std::u16string programFolder;
 };

@@ -13,6 +13,7 @@
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Ui.h"
 
 namespace {
@@ -27,8 +28,18 @@ int Run(HINSTANCE instance) {
     pw::win32::Win32Files files;
     pw::win32::Win32AnsiCodePage codePage;
     pw::win32::Win32FileDialog fileDialog;
-    pw::Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
-                          sound, files,    codePage,  fileDialog, pw::win32::ProgramFolder()};
+    pw::win32::Win32Shell shell;
+    pw::Platform platform{ui,
+                          registry,
+                          clipboard,
+                          lock,
+                          notifyIcon,
+                          sound,
+                          files,
+                          codePage,
+                          fileDialog,
+                          shell,
+                          pw::win32::ProgramFolder()};
     pw::AppState state;
     pw::Main main(state, platform);
     if (!main.Form_Initialize()) return 0;

@@ -14,7 +14,7 @@ constexpr std::u16string_view kReadName = u"PenWick", kWriteName = u"Penwick";
 
 // The executable's name is fixed; a renamed copy is still looked for under this one.
 std::u16string Executable(std::u16string_view programFolder) {
-    return ProgramFile(programFolder, u"PWick.exe");
+    return ProgramFilePath(programFolder, u"PWick.exe");
 }
 
 // Windows runs the value as a command line: unquoted, a path with a space would let a

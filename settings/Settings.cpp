@@ -33,14 +33,14 @@ void LoadBool(const Registry& registry, std::u16string_view name, bool& field, b
 
 }  // namespace
 
-std::u16string ProgramFile(std::u16string_view programFolder, std::u16string_view name) {
+std::u16string ProgramFilePath(std::u16string_view programFolder, std::u16string_view name) {
     std::u16string path(programFolder);
     if (path.empty() || path.back() != u'\\') path += u'\\';
-    return path + std::u16string(name);
+    return path.append(name);
 }
 
 std::u16string DefaultSoundFile(std::u16string_view programFolder) {
-    return ProgramFile(programFolder, u"Add.wav");
+    return ProgramFilePath(programFolder, u"Add.wav");
 }
 
 std::u16string VersionText(const ProgramVersion& version) {

@@ -35,8 +35,8 @@ void LoadSettings(const Registry& registry, std::u16string_view programFolder, S
 void SaveSettings(Registry& registry, std::u16string_view programFolder, const Settings& settings,
                   const ProgramVersion& version = {});
 
-// A file in the program folder; a drive root already ends in a backslash.
-std::u16string ProgramFile(std::u16string_view programFolder, std::u16string_view name);
+// A file beside the program: one backslash between, also when the folder is a drive's root.
+std::u16string ProgramFilePath(std::u16string_view programFolder, std::u16string_view name);
 std::u16string DefaultSoundFile(std::u16string_view programFolder);
 
 }  // namespace pw

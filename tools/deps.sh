@@ -12,6 +12,8 @@ packages=(
     libc-l10n gettext git gnupg-l10n libglib2.0-data libgtk2.0-common gsettings-desktop-schemas
     shared-mime-info wget xkb-data iso-codes
     imagemagick xdotool
+    # Help compiler, CHM reader and the Windows Installer package builder.
+    fp-utils libchm-bin wixl
 )
 
 missing=()

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Build a 16-colour .ico file from text pixel maps.
+"""Build a 16-colour .ico or .cur file from text pixel maps.
 
 Each map is a square of letters, one per pixel, named in the palette file;
 '.' marks a transparent pixel and lines starting with '#' are comments.
-Every map given becomes one image of the icon, in the order given.
+Every map given becomes one image of the icon, in the order given. With
+--hotspot the file is a cursor, whose hot spot is given as column,row.
 
     mkico.py --palette palette.txt -o Out.ico map32.txt map16.txt
+    mkico.py --palette palette.txt --hotspot 12,5 -o Hand.cur hand-32.txt
 """
 import argparse
 import struct
@@ -82,19 +84,30 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--palette", required=True)
     parser.add_argument("-o", "--output", required=True)
+    parser.add_argument("--hotspot", help="column,row: write a cursor")
     parser.add_argument("maps", nargs="+")
     args = parser.parse_args()
+    hotspot = None
+    if args.hotspot:
+        hotspot = tuple(int(v) for v in args.hotspot.split(","))
+        if len(hotspot) != 2:
+            sys.exit(f"--hotspot {args.hotspot}: want column,row")
 
     letters, colours = read_palette(args.palette)
     images = []
     for path in args.maps:
         rows = read_map(path, letters)
-        images.append((len(rows), image_bytes(rows, letters, colours)))
+        size = len(rows)
+        if hotspot and not all(0 <= v < size for v in hotspot):
+            sys.exit(f"{path}: hot spot {hotspot} lies outside the {size}x{size} map")
+        images.append((size, image_bytes(rows, letters, colours)))
 
-    out = struct.pack("<HHH", 0, 1, len(images))
+    # A cursor's directory holds the hot spot where an icon's holds planes and depth.
+    kind, (word1, word2) = (2, hotspot) if hotspot else (1, (1, 4))
+    out = struct.pack("<HHH", 0, kind, len(images))
     offset = len(out) + 16 * len(images)
     for size, data in images:
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+        out += struct.pack("<BBBBHHII", size, size, 16, 0, word1, word2, len(data), offset)
         offset += len(data)
     out += b"".join(data for _, data in images)
     with open(args.output, "wb") as f:

@@ -30,11 +30,15 @@ e2e_rc=0
 "$root/tools/e2e.sh" "$out/cross" | tee "$out/e2e-tests.log" || e2e_rc=$?
 [ "${PIPESTATUS[0]:-0}" -eq 0 ] || e2e_rc=1
 
+echo "== what ships: help, read-me, zip and the installer under Wine"
+dist_rc=0
+"$root/tools/dist-test.sh" "$out/cross" | tee "$out/dist-tests.log" || dist_rc=$?
+
 echo "== layout under Wine at 144 DPI"
 dpi_rc=0
 PW_DPI=144 "$root/tools/e2e.sh" "$out/cross" --gtest_filter='Layout.*' | tee "$out/e2e-144-tests.log" || dpi_rc=$?
 
-# One closing line for both kinds of tests.
+# One closing line for every kind of test.
 unit_passed=$(sed -n 's/^.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*$/\2 \1/p' "$out/native-tests.log" | tail -n1)
 unit_total=${unit_passed% *}; unit_failed=${unit_passed#* }
 gtest_count() {
@@ -44,11 +48,15 @@ gtest_count() {
 }
 e2e_passed=$(( $(gtest_count PASSED '' "$out/e2e-tests.log") + $(gtest_count PASSED '' "$out/e2e-144-tests.log") ))
 e2e_failed=$(( $(gtest_count FAILED 'listed below.*' "$out/e2e-tests.log") + $(gtest_count FAILED 'listed below.*' "$out/e2e-144-tests.log") ))
-passed=$(( ${unit_total:-0} - ${unit_failed:-0} + e2e_passed ))
-failed=$(( ${unit_failed:-0} + e2e_failed ))
-if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$dpi_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ]; then
+dist_counts=$(sed -n 's/^dist: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$out/dist-tests.log" | tail -n1)
+dist_passed=${dist_counts% *}; dist_failed=${dist_counts#* }
+passed=$(( ${unit_total:-0} - ${unit_failed:-0} + e2e_passed + ${dist_passed:-0} ))
+failed=$(( ${unit_failed:-0} + e2e_failed + ${dist_failed:-0} ))
+if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$dpi_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ] ||
+    [ "$dist_rc" -ne 0 ]; then
     [ "$failed" -gt 0 ] || failed=1
 fi
 python3 "$root/tools/check_structure.py" --ratio | tail -n1
 echo "tests: $passed passed, $failed failed"
-[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$dpi_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ]
+[ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$dpi_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ] &&
+    [ "$dist_rc" -eq 0 ]

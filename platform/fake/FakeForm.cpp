@@ -21,7 +21,8 @@ FakeControl::FakeControl(FakeForm& form, const ControlLayout& layout)
       layout_(layout),
       text_(layout.caption),
       toolTip_(layout.toolTip),
-      bounds_(layout.rect) {}
+      bounds_(layout.rect),
+      foreColor_(layout.foreColor) {}
 
 void FakeControl::setText(std::u16string_view text) {
     text_ = text;

@@ -32,6 +32,10 @@ class FakeControl : public Control {
     int value() const override { return value_; }
     void setValue(int value) override;
     void setRange(int minimum, int maximum) override;
+    Color foreColor() const override { return foreColor_; }
+    void setForeColor(Color color) override { foreColor_ = color; }
+    bool underline() const override { return underline_; }
+    void setUnderline(bool underline) override { underline_ = underline; }
 
     // The user's side. Typing goes through KeyPress, replaces the selection and raises Change
     // for every character; 8 is Backspace.
@@ -42,6 +46,9 @@ class FakeControl : public Control {
     void spin(int delta);
     // Ctrl+V: the text replaces the selection with one Change, no KeyPress.
     void paste(std::u16string_view text);
+    void moveMouse() {
+        if (MouseMove) MouseMove();
+    }
 
     const ControlLayout& layout() const { return layout_; }
 
@@ -60,6 +67,8 @@ class FakeControl : public Control {
     Selection selection_;
     RectTw bounds_;
     int value_ = 0, minimum_ = 0, maximum_ = 0;
+    Color foreColor_;
+    bool underline_ = false;
 };
 
 class FakeMenuItem : public MenuItem {
@@ -148,6 +157,9 @@ class FakeForm : public Form {
     // goes to the focus.
     void press(char16_t key);
     void deactivate() { active_ = false; }  // another window takes the focus
+    void moveMouse() {
+        if (MouseMove) MouseMove();
+    }
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }

@@ -10,6 +10,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Ui.h"
 #include "platform/fake/FakeForm.h"
 
@@ -117,6 +118,19 @@ class FakeSound : public Sound {
   public:
     void playAsync(const std::u16string& path) override { played.push_back(path); }
     std::vector<std::u16string> played;
+};
+
+class FakeShell : public Shell {
+  public:
+    struct Call {
+        Form* owner;
+        std::u16string target, folder;
+        bool operator==(const Call&) const = default;
+    };
+    void open(Form* owner, std::u16string_view target, std::u16string_view folder) override {
+        calls.push_back({owner, std::u16string(target), std::u16string(folder)});
+    }
+    std::vector<Call> calls;
 };
 
 class FakeInstanceLock : public InstanceLock {

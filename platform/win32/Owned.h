@@ -20,6 +20,7 @@ using Owned = std::unique_ptr<std::remove_pointer_t<H>, HandleFreer<Free>>;
 
 using OwnedWindow = Owned<HWND, DestroyWindow>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
+using OwnedBrush = Owned<HBRUSH, DeleteObject>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
 using OwnedAccelerators = Owned<HACCEL, DestroyAcceleratorTable>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;

@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -19,15 +20,44 @@ namespace {
 constexpr wchar_t kFormClass[] = L"PenWickForm";
 constexpr int kFirstControlId = 100;
 constexpr int kFontPoints = 9;
+constexpr wchar_t kFontFace[] = L"宋体";
+constexpr int kProgramIconId = 1, kHandCursorId = 101;  // resources/PWick.rc.in
+
+// Every font of the program: normal weight, the GB2312 character set.
+OwnedFont CreateUiFont(const wchar_t* face, double points, bool underline, UINT dpi) {
+    const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
+    return OwnedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
+                                 GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+COLORREF ColorRef(Color color) {
+    return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+}
+
+// The program's own pointing hand, loaded once and shared by every link.
+HCURSOR HandCursor() {
+    static const HCURSOR hand = [] {
+        HCURSOR c = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kHandCursorId));
+        return c ? c : LoadCursorW(nullptr, IDC_HAND);
+    }();
+    return hand;
+}
 
 }  // namespace
 
 // ---------------------------------------------------------------- controls
 
 Win32Control::Win32Control(Win32Form& form, const ControlLayout& layout, HWND hwnd, int id)
-    : form_(form), layout_(layout), hwnd_(hwnd), id_(id), bounds_(layout.rect) {
+    : form_(form),
+      layout_(layout),
+      hwnd_(hwnd),
+      id_(id),
+      bounds_(layout.rect),
+      foreColor_(layout.foreColor) {
     SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     if (isEdit()) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no limit: panels can be huge
+    if (layout_.kind == ControlKind::Line) lineBrush_.reset(CreateSolidBrush(ColorRef(foreColor_)));
 }
 
 std::u16string Win32Control::text() const {
@@ -43,25 +73,25 @@ void Win32Control::setText(std::u16string_view text) {
     settingText_ = true;
     SetWindowTextW(hwnd_, W(copy));
     settingText_ = false;
-    if (layout_.style & StyleAutoSize) fitWidthToText();
+    if (layout_.style & StyleAutoSize) applyDpi();
     // A multi-line edit box raises no change for a text set by the program; raise it here,
     // once, for every kind of text box.
     if (isEdit() && Change) Guarded(Change);
 }
 
+// Measured with the control's own font; the height stays as designed.
 void Win32Control::fitWidthToText() {
     const std::u16string caption = text();
     HDC dc = GetDC(hwnd_);
     if (!dc) return;
-    HGDIOBJ old = SelectObject(dc, form_.font());
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
     SIZE size{};
     const BOOL measured =
         GetTextExtentPoint32W(dc, W(caption), static_cast<int>(caption.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    if (!measured) return;
-    bounds_.width = TwipsFromPixels(size.cx, form_.dpi());
-    applyDpi();
+    if (measured) bounds_.width = TwipsFromPixels(size.cx, form_.dpi());
 }
 
 void Win32Control::setToolTip(std::u16string_view tip) {
@@ -157,19 +187,62 @@ void Win32Control::spin(int delta) {
     if (Change) Guarded(Change);
 }
 
+void Win32Control::setForeColor(Color color) {
+    foreColor_ = color;
+    if (layout_.kind == ControlKind::Line) lineBrush_.reset(CreateSolidBrush(ColorRef(color)));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Control::setUnderline(bool underline) {
+    if (underline == underline_) return;
+    underline_ = underline;
+    applyDpi();
+}
+
+void Win32Control::makeFonts(UINT dpi) {
+    const bool own = !layout_.font.name.empty();
+    if (!own && !underline_ && !underlineFont_) return;
+    if (fontDpi_ == dpi && underlineFont_) return;
+    const std::u16string face =
+        own ? std::u16string(layout_.font.name) : U(kFontFace, wcslen(kFontFace));
+    const double points = own ? layout_.font.points : kFontPoints;
+    if (own) font_ = CreateUiFont(W(face), points, false, dpi);
+    underlineFont_ = CreateUiFont(W(face), points, true, dpi);
+    fontDpi_ = dpi;
+}
+
 void Win32Control::applyDpi() {
     const UINT dpi = form_.dpi();
+    makeFonts(dpi);
+    HFONT font = underline_ ? underlineFont_.get() : font_ ? font_.get() : form_.font();
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (layout_.kind == ControlKind::Image) {
+        const int size = PixelsFromTwips(bounds_.width, dpi);
+        icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                  MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                                  size, size, 0)));
+        SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+    }
+    if (layout_.style & StyleAutoSize) fitWidthToText();
     // Every control is a child of the form; containers only move it.
     const RectTw r = form_.inClientArea(layout_.container, bounds_);
     MoveWindow(hwnd_, PixelsFromTwips(r.left, dpi), PixelsFromTwips(r.top, dpi),
                PixelsFromTwips(r.width, dpi), PixelsFromTwips(r.height, dpi), TRUE);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.font()), TRUE);
+}
+
+HBRUSH Win32Control::paint(HDC dc) {
+    if (layout_.kind == ControlKind::Line) return lineBrush_.get();
+    if (layout_.kind != ControlKind::Label || foreColor_ == kButtonTextColor) return nullptr;
+    SetTextColor(dc, ColorRef(foreColor_));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void Win32Control::notify(WORD code) {
     switch (code) {
-        case BN_CLICKED:
-            if (layout_.kind == ControlKind::Button || layout_.kind == ControlKind::CheckBox)
+        case BN_CLICKED:  // STN_CLICKED for a label
+            if (layout_.kind == ControlKind::Button || layout_.kind == ControlKind::CheckBox ||
+                layout_.kind == ControlKind::Label)
                 if (Click) Guarded(Click);
             break;
         case EN_CHANGE:
@@ -368,10 +441,7 @@ Win32Form::~Win32Form() {
 }
 
 OwnedFont Win32Form::createFont() const {
-    return OwnedFont(CreateFontW(-MulDiv(kFontPoints, static_cast<int>(dpi_), 72), 0, 0, 0,
-                                 FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                 L"宋体"));
+    return CreateUiFont(kFontFace, kFontPoints, false, dpi_);
 }
 
 void Win32Form::applyDpi(UINT dpi) {
@@ -397,7 +467,15 @@ void Win32Form::createControls() {
         DWORD ex = 0;
         switch (c->kind) {
             case ControlKind::Label:
-                style |= SS_LEFT | SS_NOPREFIX;
+                // Notifying, so that clicks and the pointer over it reach the window.
+                style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+                break;
+            case ControlKind::Image:
+                style |= SS_ICON | SS_CENTERIMAGE | SS_NOTIFY;
+                break;
+            case ControlKind::Line:
+                // Not notifying: the pointer over a line is over the window's background.
+                style |= SS_LEFT;
                 break;
             case ControlKind::TextBox:
                 cls = L"EDIT";
@@ -752,6 +830,12 @@ Win32Control* Win32Form::controlById(int id) {
     return nullptr;
 }
 
+Win32Control* Win32Form::controlByHwnd(HWND hwnd) {
+    for (auto& [name, c] : controls_)
+        if (c->hwnd() == hwnd) return c.get();
+    return nullptr;
+}
+
 Win32Control* Win32Form::findStyled(std::uint32_t style) {
     for (auto& [name, c] : controls_)
         if (c->layout().style & style) return c.get();
@@ -828,10 +912,13 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
+            auto* c = controlByHwnd(reinterpret_cast<HWND>(lp));
+            if (!c) return DefWindowProcW(hwnd_, msg, wp, lp);
+            if (msg == WM_CTLCOLORSTATIC)
+                if (HBRUSH brush = c->paint(reinterpret_cast<HDC>(wp)))
+                    return reinterpret_cast<LRESULT>(brush);
             // A themed tab page has the window colour; what stands on it takes that too.
-            auto* c = controlById(GetDlgCtrlID(reinterpret_cast<HWND>(lp)));
-            if (!c || !pageOf(c->layout()) || !IsAppThemed())
-                return DefWindowProcW(hwnd_, msg, wp, lp);
+            if (!pageOf(c->layout()) || !IsAppThemed()) return DefWindowProcW(hwnd_, msg, wp, lp);
             SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
@@ -880,6 +967,21 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (Resize) Guarded(Resize);
             return 0;
+        case WM_SETCURSOR: {
+            // Every movement of the pointer inside the window or one of its controls passes here.
+            auto* over = controlByHwnd(reinterpret_cast<HWND>(wp));
+            if (HIWORD(lp) == WM_MOUSEMOVE && LOWORD(lp) == HTCLIENT) {
+                if (over && over->MouseMove)
+                    Guarded(over->MouseMove);
+                else if (reinterpret_cast<HWND>(wp) == hwnd_ && MouseMove)
+                    Guarded(MouseMove);
+            }
+            if (over && (over->layout().style & StyleHandCursor) && LOWORD(lp) == HTCLIENT) {
+                SetCursor(HandCursor());
+                return TRUE;
+            }
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+        }
         case WM_GETMINMAXINFO: {
             auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
             if (minWidth_ > 0) mmi->ptMinTrackSize.x = PixelsFromTwips(minWidth_, dpi_);

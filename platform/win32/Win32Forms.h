@@ -35,6 +35,10 @@ class Win32Control : public Control {
     int value() const override { return value_; }
     void setValue(int value) override;
     void setRange(int minimum, int maximum) override;
+    Color foreColor() const override { return foreColor_; }
+    void setForeColor(Color color) override;
+    bool underline() const override { return underline_; }
+    void setUnderline(bool underline) override;
 
     HWND hwnd() const { return hwnd_; }
     int id() const { return id_; }
@@ -44,12 +48,16 @@ class Win32Control : public Control {
     void notify(WORD code);
     // An up-down's arrow was clicked (or an arrow key pressed in its box).
     void spin(int delta);
+    // The brush a static control paints its background with, its text colour set on the way;
+    // null for the system's default look.
+    HBRUSH paint(HDC dc);
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool isEdit() const { return layout_.kind == ControlKind::TextBox; }
     void showValueInBuddy();
     void fitWidthToText();
+    void makeFonts(UINT dpi);
 
     Win32Form& form_;
     const ControlLayout layout_;
@@ -60,6 +68,13 @@ class Win32Control : public Control {
     bool settingText_ = false;
     bool toolAdded_ = false;
     int value_ = 0, minimum_ = 0, maximum_ = 0;
+    Color foreColor_;
+    bool underline_ = false;
+    // Only for controls with a font of their own, or underlined: plain and underlined.
+    OwnedFont font_, underlineFont_;
+    UINT fontDpi_ = 0;
+    OwnedBrush lineBrush_;
+    OwnedIcon icon_;
 };
 
 class Win32MenuItem : public MenuItem {
@@ -159,6 +174,7 @@ class Win32Form : public Form {
     void createTabs();
     void showPages();
     void pageChanged(int tabId);
+    Win32Control* controlByHwnd(HWND hwnd);
     Win32Control* findStyled(std::uint32_t style);
 
     const FormLayout& layout_;

@@ -80,11 +80,12 @@ std::wstring programPath() {
     return path;
 }
 
-bool Program::start() {
+bool Program::start(const std::wstring& folder) {
     terminate();
     const std::wstring exe = programPath();
     std::wstring commandLine = L"\"" + exe + L"\"";
-    const std::wstring directory = exe.substr(0, exe.find_last_of(L"\\/"));
+    const std::wstring directory =
+        folder.empty() ? exe.substr(0, exe.find_last_of(L"\\/")) : folder;
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};

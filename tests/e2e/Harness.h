@@ -52,7 +52,7 @@ class Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    bool start();  // in the exe's folder
+    bool start(const std::wstring& folder = {});  // in the exe's folder unless another is given
     bool running() const;
     DWORD pid() const { return pid_; }
     // Exit code once the process has ended within the timeout.

@@ -48,8 +48,9 @@ class MainFixture : public ::testing::Test {
     fake::FakeFiles files;
     fake::FakeCodePage codePage;
     fake::FakeFileDialog fileDialog;
-    Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
-                      sound, files,    codePage,  fileDialog, u"C:\\PenWick"};
+    fake::FakeShell shell;
+    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,    sound,
+                      files, codePage, fileDialog, shell, u"C:\\PenWick"};
     AppState state;
     std::unique_ptr<Main> main;
 };

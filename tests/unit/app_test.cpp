@@ -26,7 +26,6 @@ TEST_F(Startup, FirstStartPlacesTheWindowAtTheDefaults) {
     EXPECT_TRUE(form().timer("ClipTimer").enabled());
     EXPECT_EQ(form().timer("ClipTimer").interval(), 1000);
     EXPECT_FALSE(form().timer("AlertTimer").enabled());
-    EXPECT_EQ(state.HelpFile, u"C:\\PenWick\\PWick.chm");
 }
 
 TEST_F(Startup, StoredSettingsDriveTheTimerTheMenuAndThePlacement) {

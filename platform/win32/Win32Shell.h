@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Shell.h"
+
+namespace pw::win32 {
+
+class Win32Shell : public Shell {
+  public:
+    // Shell extensions that a target's default action may run expect COM on this thread.
+    Win32Shell();
+    ~Win32Shell() override;
+    Win32Shell(const Win32Shell&) = delete;
+    Win32Shell& operator=(const Win32Shell&) = delete;
+
+    void open(Form* owner, std::u16string_view target, std::u16string_view folder) override;
+
+  private:
+    bool comReady_;
+};
+
+}  // namespace pw::win32
