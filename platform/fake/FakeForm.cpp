@@ -42,7 +42,7 @@ bool FakeControl::setFocus() {
     return true;
 }
 
-bool FakeControl::hasFocus() const { return form_.focused() == this; }
+bool FakeControl::hasFocus() const { return form_.focused_ == this; }
 
 void FakeControl::select(std::size_t start, std::size_t length) {
     start = std::min(start, text_.size());
@@ -132,7 +132,7 @@ bool FakeTimer::setInterval(int milliseconds) {
 }
 
 FakeForm::FakeForm(const FormLayout& layout)
-    : layout_(layout), bounds_{0, 0, layout.clientWidth, layout.clientHeight} {
+    : bounds_{0, 0, layout.clientWidth, layout.clientHeight} {
     for (const auto& c : layout.controls)
         controls_.emplace(std::string(c.name), std::make_unique<FakeControl>(*this, c));
     for (const auto& m : layout.menus)

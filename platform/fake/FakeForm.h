@@ -83,7 +83,6 @@ class FakeMenuItem : public MenuItem {
     void click() {
         if (Click) Click();
     }
-    const MenuLayout& layout() const { return layout_; }
 
   private:
     const MenuLayout layout_;
@@ -151,7 +150,6 @@ class FakeForm : public Form {
     // The user's side.
     void closeFromFrame();
     void endSession();
-    void minimize() { setWindowState(WindowState::Minimized); }
     // A key on the keyboard, routed as on the real window: Enter clicks the focused button or
     // else the default one (outside a multi-line box), Esc the cancel button, anything else
     // goes to the focus.
@@ -163,9 +161,7 @@ class FakeForm : public Form {
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }
-    FakeControl* focused() const { return focused_; }
     const std::string& poppedUp() const { return poppedUp_; }
-    const FormLayout& layout() const { return layout_; }
 
   private:
     friend class FakeControl;
@@ -173,7 +169,6 @@ class FakeForm : public Form {
     void tryUnload(UnloadMode mode);
     FakeControl* styled(std::uint32_t style);
 
-    const FormLayout& layout_;
     std::map<std::string, std::unique_ptr<FakeControl>, std::less<>> controls_;
     std::map<std::string, std::unique_ptr<FakeMenuItem>, std::less<>> menus_;
     std::map<std::string, std::unique_ptr<FakeTimer>, std::less<>> timers_;

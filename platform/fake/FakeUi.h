@@ -83,7 +83,6 @@ class FakeClipboard : public Clipboard {
         confidential_ = confidential;
         ++sequence_;
     }
-    const std::u16string& text() const { return text_; }
     bool locked = false;
     int reads = 0;
 

@@ -88,9 +88,7 @@ TEST_F(Options, EveryCheckBoxEnablesApplyAndTwoOfThemEnableTheirControls) {
         box(b.box).click();
     }
     EXPECT_TRUE(ApplyEnabled());
-    for (auto name : {"Label3", "Label4", "txtRate"}) EXPECT_FALSE(box(name).enabled());
-    for (auto name : {"Label1", "Label2", "txtLimit"}) EXPECT_TRUE(box(name).enabled());
-    EXPECT_FALSE(box("sndFile").enabled());
+    for (auto name : {"Label3", "Label4", "txtRate", "sndFile"}) EXPECT_FALSE(box(name).enabled());
     box("chkLookClip").click();
     EXPECT_TRUE(box("txtRate").enabled());
 }
@@ -161,7 +159,6 @@ TEST_F(Options, ApplyPushesEverySettingOutAndSavesThem) {
     for (const auto& b : kBoxes) box(b.box).click();
     ReplaceText("txtRate", u"250");
     ReplaceText("txtLimit", u"8");
-    registry.writes.clear();
     box("Apply").click();
     const Settings& s = state.settings;
     EXPECT_EQ(s.ClipRate, 250);
@@ -184,7 +181,6 @@ TEST_F(Options, OkWithoutChangesStillAppliesEverything) {
     Open();
     clipboard.copy(u"on the clipboard");
     registry.deleteValue(RegRoot::LocalMachine, kRunKey, u"PenWick");
-    registry.writes.clear();
     box("OK").click();
     EXPECT_EQ(main->clipMonitor().lastClipText(), u"on the clipboard");
     EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");

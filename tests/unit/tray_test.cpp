@@ -50,21 +50,12 @@ TEST_F(TrayIcon, ANewTaskbarGetsTheIconBack) {
     EXPECT_TRUE(notifyIcon.shown);
 }
 
-TEST_F(TrayIcon, ExitUnhooksAndRemovesTheIconAfterSaving) {
+TEST_F(TrayIcon, ExitUnhooksAndRemovesTheIcon) {
     Start();
     Command("TrayQuit");
     EXPECT_FALSE(form().hooked());
     EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Delete);
     EXPECT_FALSE(notifyIcon.shown);
-    EXPECT_EQ(Setting(u"GetClip"), u"True");
-}
-
-TEST_F(TrayIcon, TrayAddAppendsWithoutShowingTheWindow) {
-    Start();
-    Hide();
-    Command("TrayAdd");
-    EXPECT_EQ(position(), u"2/2");
-    EXPECT_FALSE(form().visible());
 }
 
 }  // namespace
