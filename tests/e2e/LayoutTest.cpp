@@ -25,25 +25,26 @@ TEST_F(Layout, TheTextBoxAndTheButtonsSitInsideTheClientAreaAtTheirPlaces) {
     const RECT outer = windowRect(main);
     EXPECT_NEAR(outer.right - outer.left, px(5325), 1);
     EXPECT_NEAR(outer.bottom - outer.top, px(4560), 1);
-    const double width = (outer.right - outer.left) * 1440.0 / dpi;
-    const double height = (outer.bottom - outer.top) * 1440.0 / dpi;
-    const double contentWidth = width - 360, row = (contentWidth - 2535) / 2 + 120;
-    const double top = height - 1185;
+    // Inside, the window lays itself out from its client area, whatever its frame and menu
+    // bar take at this DPI.
+    RECT client{};
+    ASSERT_TRUE(GetClientRect(main, &client));
+    const double width = client.right * 1440.0 / dpi, height = client.bottom * 1440.0 / dpi;
+    const double contentWidth = width - 240, row = (contentWidth - 2535) / 2 + 120;
+    const double top = height - 495;
     struct Place {
         const char* name;
         HWND control;
         double left, top, width, height;  // twips
     };
     const Place places[] = {
-        {"Content", content, 120, 120, contentWidth, height - 1530},
+        {"Content", content, 120, 120, contentWidth, height - 840},
         {"cmdFirst", first, row, top, 375, 375},
         {"cmdBack", back, row + 480, top, 375, 375},
         {"cmdGo", go, row + 960, top, 615, 375},
         {"cmdNext", next, row + 1680, top, 375, 375},
         {"cmdLast", last, row + 2160, top, 375, 375},
     };
-    RECT client{};
-    ASSERT_TRUE(GetClientRect(main, &client));
     for (const Place& p : places) {
         RECT r = windowRect(p.control);
         MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
