@@ -226,11 +226,12 @@ std::optional<std::wstring> clipboardText() {
     return text;
 }
 
-std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name) {
+std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name,
+                                          std::wstring_view key) {
     wchar_t buffer[4096];
     DWORD bytes = sizeof buffer;
-    if (RegGetValueW(root, kKeyPath.data(), std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
-                     buffer, &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(root, std::wstring(key).c_str(), std::wstring(name).c_str(), RRF_RT_REG_SZ,
+                     nullptr, buffer, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     return std::wstring(buffer, wcsnlen(buffer, bytes / sizeof(wchar_t)));
 }
@@ -259,52 +260,42 @@ void regDeleteKey(HKEY root) {
     RegDeleteKeyW(root, kKeyPath.data());
 }
 
-std::vector<Tool> tooltipTools(HWND tooltip) {
-    std::vector<Tool> tools;
+int tooltipToolCount(DWORD pid) {
+    int count = 0;
+    for (HWND tooltip : topWindows(pid, TOOLTIPS_CLASSW))
+        count += static_cast<int>(send(tooltip, TTM_GETTOOLCOUNT).value_or(0));
+    return count;
+}
+
+std::optional<std::wstring> tooltipTextFor(DWORD pid, HWND control) {
     // TOOLINFO and the text buffer go into the program: pointers in TTM_* messages are not
     // marshalled between processes. comctl32 copies up to INFOTIPSIZE (1024) units.
     struct Remote {
         TTTOOLINFOW info;
         wchar_t text[1024];
     };
-    DWORD pid = 0;
-    GetWindowThreadProcessId(tooltip, &pid);
     HANDLE process =
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return tools;
+    if (!process) return std::nullopt;
     auto* remote = static_cast<Remote*>(
         VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    const auto count = remote ? send(tooltip, TTM_GETTOOLCOUNT) : std::nullopt;
-    for (LRESULT i = 0; count && i < *count; ++i) {
+    std::optional<std::wstring> text;
+    for (HWND tooltip : topWindows(pid, TOOLTIPS_CLASSW)) {
+        if (!remote || text) break;
         Remote local{};
         local.info.cbSize = sizeof local.info;
+        local.info.hwnd = GetParent(control);
+        local.info.uId = reinterpret_cast<UINT_PTR>(control);
         local.info.lpszText = remote->text;
-        if (!WriteProcessMemory(process, remote, &local, sizeof local, nullptr) ||
-            send(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote)).value_or(0) == 0 ||
-            !ReadProcessMemory(process, remote, &local, sizeof local, nullptr))
-            continue;
-        Tool tool{local.info.hwnd, local.info.uId, local.info.uFlags, {}};
-        // TTM_ENUMTOOLS may leave lpszText at a resource or callback; ask for the text itself.
-        local.info.lpszText = remote->text;
-        local.text[0] = L'\0';
+        // A tooltip without this tool leaves the text empty.
         if (WriteProcessMemory(process, remote, &local, sizeof local, nullptr) &&
             send(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(remote)) &&
-            ReadProcessMemory(process, remote, &local, sizeof local, nullptr))
-            tool.text.assign(local.text, wcsnlen(local.text, 1024));
-        tools.push_back(std::move(tool));
+            ReadProcessMemory(process, remote, &local, sizeof local, nullptr) && local.text[0])
+            text.emplace(local.text, wcsnlen(local.text, 1024));
     }
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
-    return tools;
-}
-
-std::optional<std::wstring> tooltipTextFor(DWORD pid, HWND control) {
-    for (HWND tooltip : topWindows(pid, TOOLTIPS_CLASSW))
-        for (const Tool& tool : tooltipTools(tooltip))
-            if ((tool.flags & TTF_IDISHWND) ? tool.id == reinterpret_cast<UINT_PTR>(control)
-                                            : tool.hwnd == control)
-                return tool.text;
-    return std::nullopt;
+    return text;
 }
 
 }  // namespace e2e

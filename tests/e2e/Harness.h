@@ -129,20 +129,15 @@ class ClipboardLock {
     bool open_, held_;
 };
 
-// Values under kKeyPath; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
-std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name);
+// Values under kKeyPath (reads: under any key); root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
+std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name,
+                                          std::wstring_view key = kKeyPath);
 bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value);
 bool regWriteDword(HKEY root, std::wstring_view name, DWORD value);
 void regDeleteKey(HKEY root);  // with everything below it, as on a first start
 
-struct Tool {
-    HWND hwnd = nullptr;  // TOOLINFO.hwnd
-    UINT_PTR id = 0;      // TOOLINFO.uId (the control's HWND with TTF_IDISHWND)
-    UINT flags = 0;
-    std::wstring text;
-};
-// Every tool of one tooltip window with its text, read through memory inside the program.
-std::vector<Tool> tooltipTools(HWND tooltip);
+// Tools of all tooltip windows of the process.
+int tooltipToolCount(DWORD pid);
 // Text of the tool for this control in any tooltip window of the process.
 std::optional<std::wstring> tooltipTextFor(DWORD pid, HWND control);
 

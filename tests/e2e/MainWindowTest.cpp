@@ -8,36 +8,7 @@ namespace {
 
 using MainWindow = PenWick;
 
-TEST_F(MainWindow, ASecondStartEndsAtOnceAndTheFirstKeepsItsPanels) {
-    Launch();
-    ASSERT_TRUE(typeText(content, L"第一个实例"));
-    Command("PanelNew");
-    ASSERT_TRUE(WaitPosition(L"2/2"));
-
-    Program second;
-    ASSERT_TRUE(second.start());
-    ASSERT_TRUE(second.waitForExit().has_value()) << "the second instance kept running";
-
-    EXPECT_TRUE(program.running());
-    ASSERT_TRUE(click(first));
-    EXPECT_TRUE(WaitContent(L"第一个实例"));
-}
-
-TEST_F(MainWindow, SettingsGoThroughTheRegistry) {
-    StoreSetting(L"ClipRate", L"250.5");
-    StoreSetting(L"SoundFile", L"C:\\声音\\叮咚.wav");
-    ASSERT_TRUE(regWriteDword(HKEY_CURRENT_USER, L"Limit", 7));  // not a string: reads as absent
-    Launch();
-    Exit();
-    EXPECT_EQ(Setting(L"ClipRate"), L"250");
-    EXPECT_EQ(Setting(L"SoundFile"), L"C:\\声音\\叮咚.wav");
-    EXPECT_EQ(Setting(L"Limit"), L"0");
-    EXPECT_EQ(Setting(L"Width"), L"5325");
-    EXPECT_EQ(Setting(L"InitDir"), driverDirectory());
-    EXPECT_EQ(regReadString(HKEY_LOCAL_MACHINE, L"Version").value_or(L""), L"1.10.0031");
-}
-
-TEST_F(MainWindow, EveryButtonHasItsToolTipAndThePositionTipFollowsThePanel) {
+TEST_F(MainWindow, TipsFollowThePanelASecondStartEndsAtOnceDeletingAsksFirstAndKeysConvert) {
     Launch();
     const std::pair<HWND, std::wstring_view> tips[] = {{go, L"第1项，共1项"},
                                                        {first, L"第一个"},
@@ -46,27 +17,24 @@ TEST_F(MainWindow, EveryButtonHasItsToolTipAndThePositionTipFollowsThePanel) {
                                                        {last, L"最后一个"}};
     for (const auto& [button, tip] : tips)
         EXPECT_EQ(tooltipTextFor(program.pid(), button).value_or(L"<none>"), tip);
-    EXPECT_FALSE(isEnabled(first));
+    const int tools = tooltipToolCount(program.pid());
+    ASSERT_TRUE(typeText(content, L"one"));
     Command("PanelNew");
+    ASSERT_TRUE(typeText(content, L"two"));
     Command("PanelNew");
     ASSERT_TRUE(click(back));
     ASSERT_TRUE(WaitPosition(L"2/3"));
     EXPECT_EQ(tooltipTextFor(program.pid(), go).value_or(L"<none>"), L"第2项，共3项");
     // Every refresh updates the one tip of the button rather than adding another.
-    int tools = 0;
-    for (HWND tip : topWindows(program.pid(), TOOLTIPS_CLASSW))
-        for (const Tool& tool : tooltipTools(tip))
-            tools += tool.id == reinterpret_cast<UINT_PTR>(go);
-    EXPECT_EQ(tools, 1);
-}
+    EXPECT_EQ(tooltipToolCount(program.pid()), tools);
 
-TEST_F(MainWindow, DeletingAsksFirst) {
-    Launch();
-    ASSERT_TRUE(typeText(content, L"one"));
-    Command("PanelNew");
-    ASSERT_TRUE(typeText(content, L"two"));
+    Program second;
+    ASSERT_TRUE(second.start());
+    ASSERT_TRUE(second.waitForExit().has_value()) << "the second instance kept running";
+    EXPECT_TRUE(program.running());
+
     ASSERT_TRUE(click(first));
-    ASSERT_TRUE(WaitPosition(L"1/2"));
+    ASSERT_TRUE(WaitPosition(L"1/3"));
     for (const int button : {IDNO, IDYES}) {
         ASSERT_TRUE(postCommand(main, MenuCommand("PanelDel")));
         HWND box = program.waitForDialog();
@@ -74,11 +42,55 @@ TEST_F(MainWindow, DeletingAsksFirst) {
         EXPECT_EQ(messageText(box), L"您确定要删除第1个面板吗？");
         ASSERT_TRUE(answer(box, button));
     }
-    EXPECT_TRUE(WaitPosition(L"1/1"));
+    EXPECT_TRUE(WaitPosition(L"1/2"));
     EXPECT_TRUE(WaitContent(L"two"));
+
+    // Function keys as the keyboard delivers them, through the queue and the accelerators.
+    Command("PanelNew");
+    ASSERT_TRUE(typeText(content, L"发展\r国语"));  // Enter gives CR LF
+    for (const WPARAM key : {VK_F6, VK_F5}) {
+        ASSERT_TRUE(post(content, WM_KEYDOWN, key, 1));
+        ASSERT_TRUE(post(content, WM_KEYUP, key, 0xC0000001));
+        EXPECT_TRUE(WaitContent(key == VK_F6 ? L"發展\r\n國語" : L"发展\r\n国语"));
+    }
 }
 
-TEST_F(MainWindow, AFiveMegabyteTextIsNeitherCutNorLost) {
+TEST_F(MainWindow, SettingsGoThroughTheRegistryAndOnlyAnEndWritesThem) {
+    StoreSetting(L"ClipRate", L"250.5");
+    StoreSetting(L"SoundFile", L"C:\\声音\\叮咚.wav");
+    ASSERT_TRUE(regWriteDword(HKEY_CURRENT_USER, L"Limit", 7));  // not a string: reads as absent
+    StoreSetting(L"Left", L"900000");
+    StoreSetting(L"Top", L"-900000");
+    Launch();
+    // A window stored far off the screen comes back on it, its size kept.
+    const RECT r = windowRect(main);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                r.bottom <= GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(r.right - r.left, 355);  // 5325 twips at 96 dpi
+
+    // Esc and the close box only hide; the tray icon brings the window back.
+    ASSERT_TRUE(typeText(content, L"hidden\x1b"));
+    ASSERT_TRUE(poll([&] { return !isVisible(main); }));
+    ASSERT_TRUE(Tray(WM_LBUTTONDBLCLK));
+    ASSERT_TRUE(poll([&] { return isVisible(main); }));
+    EXPECT_EQ(windowText(content), L"hidden");
+    Hide();
+    EXPECT_FALSE(program.waitForExit(500ms).has_value());
+    EXPECT_EQ(Setting(L"Left"), L"900000");
+
+    // A close from another program ends it.
+    ASSERT_TRUE(post(main, WM_CLOSE, 0, 0));
+    ASSERT_TRUE(program.waitForExit().has_value());
+    EXPECT_EQ(Setting(L"ClipRate"), L"250");
+    EXPECT_EQ(Setting(L"SoundFile"), L"C:\\声音\\叮咚.wav");
+    EXPECT_EQ(Setting(L"Limit"), L"0");
+    EXPECT_EQ(Setting(L"Width"), L"5325");
+    EXPECT_NE(Setting(L"Left"), L"900000");
+    EXPECT_EQ(Setting(L"InitDir"), driverDirectory());
+    EXPECT_EQ(regReadString(HKEY_LOCAL_MACHINE, L"Version").value_or(L""), L"1.10.0031");
+}
+
+TEST_F(MainWindow, AFiveMegabyteTextIsNeitherCutNorLostAndEndingTheSessionWritesTheSettings) {
     StoreSetting(L"GetClip", L"False");
     Launch();
     std::wstring big;
@@ -92,45 +104,11 @@ TEST_F(MainWindow, AFiveMegabyteTextIsNeitherCutNorLost) {
     const std::wstring back = CopyContent();
     EXPECT_EQ(back.size(), big.size());
     EXPECT_TRUE(back == big) << "the text came back changed";
-}
 
-TEST_F(MainWindow, EscapeAndTheCloseBoxHideTheTrayIconBringsItBack) {
-    Launch();
-    ASSERT_TRUE(typeText(content, L"hidden\x1b"));
-    ASSERT_TRUE(poll([&] { return !isVisible(main); }));
-    ASSERT_TRUE(post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, WM_LBUTTONDBLCLK));
-    ASSERT_TRUE(poll([&] { return isVisible(main); }));
-    EXPECT_EQ(windowText(content), L"hidden");
-    Hide();
-    EXPECT_FALSE(program.waitForExit(500ms).has_value());
-    EXPECT_EQ(Setting(L"Left"), L"<missing>");  // nothing was written: only hidden
-}
-
-TEST_F(MainWindow, EndingTheSessionWritesTheSettings) {
-    Launch();
     Hide();
     ASSERT_TRUE(send(main, WM_QUERYENDSESSION, 0, 0).has_value());
     ASSERT_TRUE(post(main, WM_ENDSESSION, TRUE, 0));
     EXPECT_TRUE(poll([&] { return Setting(L"Height") == L"4560"; }));
-}
-
-TEST_F(MainWindow, ACloseFromAnotherProgramEndsIt) {
-    Launch();
-    ASSERT_TRUE(post(main, WM_CLOSE, 0, 0));
-    ASSERT_TRUE(program.waitForExit().has_value());
-    EXPECT_EQ(Setting(L"Top"), L"2355");
-}
-
-TEST_F(MainWindow, AWindowStoredFarOffScreenComesBackOnIt) {
-    StoreSetting(L"Left", L"900000");
-    StoreSetting(L"Top", L"-900000");
-    Launch();
-    const RECT r = windowRect(main);
-    EXPECT_GE(r.left, 0);
-    EXPECT_GE(r.top, 0);
-    EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(r.right - r.left, 355);  // 5325 twips at 96 dpi, kept
 }
 
 }  // namespace

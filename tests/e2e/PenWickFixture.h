@@ -54,6 +54,19 @@ class PenWick : public ::testing::Test {
         return regReadString(HKEY_CURRENT_USER, name).value_or(L"<missing>");
     }
     void Command(std::string_view item) { ASSERT_TRUE(sendCommand(main, MenuCommand(item))); }
+    // A mouse event on the tray icon, as the shell reports it.
+    bool Tray(UINT mouse) { return post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, mouse); }
+    // A visible top-level window of the program with this caption, other than `except`. File
+    // dialogs list their folder first, which takes a while on a busy machine.
+    HWND WaitForCaption(std::wstring_view caption, HWND except = nullptr) {
+        return waitFor(
+            [&] {
+                for (HWND w : topWindows(program.pid()))
+                    if (w != except && isVisible(w) && windowText(w) == caption) return w;
+                return HWND{};
+            },
+            30s);
+    }
     std::wstring Position() { return windowText(go); }
     bool WaitPosition(std::wstring_view expected) {
         return poll([&] { return windowText(go) == expected; });

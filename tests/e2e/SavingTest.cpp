@@ -19,18 +19,6 @@ std::vector<fs::path> FilesIn(const fs::path& folder) {
     return {fs::directory_iterator(folder), fs::directory_iterator()};
 }
 
-// A visible dialog of the process with this caption. The file dialogs list the folder first,
-// which takes a while on a busy machine.
-HWND WaitForDialog(DWORD pid, std::wstring_view caption) {
-    return waitFor(
-        [&] {
-            for (HWND w : topWindows(pid, L"#32770"))
-                if (isVisible(w) && windowText(w) == caption) return w;
-            return HWND{};
-        },
-        30s);
-}
-
 // The file name box: an edit inside the name combo box.
 HWND FileNameBox(HWND dialog) {
     HWND combo = FindWindowExW(FindWindowExW(dialog, nullptr, L"ComboBoxEx32", nullptr), nullptr,
@@ -59,34 +47,21 @@ class Saving : public PenWick {
     }
 
     // Puts a text into the panel on show through the clipboard, surrogate pairs included.
-    void Put(std::wstring_view text) {
+    void Put(std::wstring_view text, bool inNewPanel = false) {
+        if (inNewPanel) Command("PanelNew");
         ASSERT_TRUE(setClipboardText(text));
         ASSERT_TRUE(send(content, WM_PASTE));
         ASSERT_TRUE(WaitContent(text));
     }
-    void AddPanel(std::wstring_view text) {
-        Command("PanelNew");
-        Put(text);
-    }
-    // Runs a save command; the dialog it opens is returned, not yet answered.
-    HWND StartSave(std::string_view command, std::wstring_view title) {
+    // Runs a save command and types a name into the dialog it opens; the dialog is returned.
+    HWND Save(std::string_view command, std::wstring_view title, const std::wstring& name) {
         EXPECT_TRUE(postCommand(main, MenuCommand(command)));
-        HWND dialog = WaitForDialog(program.pid(), title);
-        EXPECT_TRUE(dialog) << "no dialog for " << command;
+        HWND dialog = WaitForCaption(title);
+        HWND edit = dialog ? waitFor([&] { return FileNameBox(dialog); }) : nullptr;
+        EXPECT_TRUE(edit) << "no dialog for " << command;
+        send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        EXPECT_TRUE(post(dialog, WM_COMMAND, IDOK));
         return dialog;
-    }
-    // Types a name into the dialog and confirms it.
-    void Choose(HWND dialog, const std::wstring& name) {
-        HWND edit = waitFor([&] { return FileNameBox(dialog); });
-        ASSERT_TRUE(edit);
-        ASSERT_TRUE(send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())));
-        ASSERT_TRUE(post(dialog, WM_COMMAND, IDOK));
-    }
-    void Save(std::string_view item, std::wstring_view title, const std::wstring& name) {
-        HWND dialog = StartSave(item, title);
-        ASSERT_TRUE(dialog);
-        Choose(dialog, name);
-        ASSERT_TRUE(WaitGone(dialog));
     }
     bool WaitFile(const std::wstring& path, const std::string& bytes) {
         return poll([&] { return ReadBytes(path) == bytes; });
@@ -95,15 +70,15 @@ class Saving : public PenWick {
     std::wstring folder;
 };
 
-TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
+TEST_F(Saving, QuickAndAppendingSavesWriteTheirFilesThroughTheRealDialog) {
     Launch();
     Put(L"中文");
-    AddPanel(L"\U0001F600");
-    Save("SaveAll", L"保存所有面板 - 快速保存", In(L"q.txt"));
+    Put(L"\U0001F600", true);
+    ASSERT_TRUE(WaitGone(Save("SaveAll", L"保存所有面板 - 快速保存", In(L"q.txt"))));
     EXPECT_TRUE(WaitFile(In(L"q01.txt"), "\xD6\xD0\xCE\xC4\r\n"));
     EXPECT_TRUE(WaitFile(In(L"q02.txt"), kBom + kSmiley + "\r\n"));
     // A bare name lands in the folder written last: the dialog opened there.
-    Save("SaveCurrent", L"保存第2个面板", L"c.txt");
+    ASSERT_TRUE(WaitGone(Save("SaveCurrent", L"保存第2个面板", L"c.txt")));
     EXPECT_TRUE(WaitFile(In(L"c.txt"), kBom + kSmiley + "\r\n"));
     Exit();
     EXPECT_EQ(Setting(L"InitDir"), folder);
@@ -112,18 +87,9 @@ TEST_F(Saving, EachModeWritesItsFileThroughTheRealDialog) {
     StoreSetting(L"AddSave", L"True");
     Launch();
     Put(L"甲");
-    AddPanel(L"\U0001F600");
-    Save("SaveAll", L"保存所有面板 - 追加保存", In(L"q01.txt"));
+    Put(L"\U0001F600", true);
+    ASSERT_TRUE(WaitGone(Save("SaveAll", L"保存所有面板 - 追加保存", In(L"q01.txt"))));
     EXPECT_TRUE(WaitFile(In(L"q01.txt"), kBom + "中文\r\n\r\n甲\r\n\r\n" + kSmiley + "\r\n"));
-    Exit();
-
-    StoreSetting(L"AddSave", L"False");
-    StoreSetting(L"QuickSave", L"False");
-    Launch();
-    Put(L"乙");
-    Save("SaveAll", L"保存第1个面板", In(L"each.txt"));
-    EXPECT_TRUE(WaitFile(In(L"each.txt"), "\xD2\xD2\r\n"));
-    EXPECT_EQ(FilesIn(folder).size(), 4u);
 }
 
 TEST_F(Saving, QuickSaveAsksBeforeReplacingANumberedFile) {
@@ -131,18 +97,18 @@ TEST_F(Saving, QuickSaveAsksBeforeReplacingANumberedFile) {
     Write(L"m02.txt", "old 2");
     Launch();
     Put(L"一");
-    AddPanel(L"二");
-    Save("SaveAll", L"保存所有面板 - 快速保存", In(L"m.txt"));
+    Put(L"二", true);
+    ASSERT_TRUE(WaitGone(Save("SaveAll", L"保存所有面板 - 快速保存", In(L"m.txt"))));
 
-    HWND question = WaitForDialog(program.pid(), kBoxCaption);
+    HWND question = program.waitForDialog();
     ASSERT_TRUE(question);
     EXPECT_EQ(messageText(question), L"文件" + In(L"m01.txt") + L"已存在，您要更换文件名吗？");
     ASSERT_TRUE(answer(question, IDYES));
-    HWND rename = WaitForDialog(program.pid(), L"保存一个面板");
+    HWND rename = WaitForCaption(L"保存一个面板");
     ASSERT_TRUE(rename);
     ASSERT_TRUE(post(rename, WM_COMMAND, IDCANCEL));
     ASSERT_TRUE(WaitGone(rename));
-    question = WaitForDialog(program.pid(), kBoxCaption);
+    question = program.waitForDialog();
     ASSERT_TRUE(question);
     ASSERT_TRUE(answer(question, IDNO));
 
@@ -157,26 +123,15 @@ TEST_F(Saving, AFileHeldOpenByAnotherProgramIsReportedAndNothingIsLost) {
     Launch();
     Put(L"留下");
 
-    HWND dialog = StartSave("SaveCurrent", L"保存第1个面板");
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(post(dialog, WM_COMMAND, IDCANCEL));
-    ASSERT_TRUE(WaitGone(dialog));
-
     HANDLE lock = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    dialog = StartSave("SaveCurrent", L"保存第1个面板");
-    ASSERT_TRUE(dialog);
-    Choose(dialog, target);
+    HWND dialog = Save("SaveCurrent", L"保存第1个面板", target);
     // The dialog asks before replacing the existing file: its own box, with the same title.
-    HWND replace = waitFor([&] {
-        for (HWND w : topWindows(program.pid(), L"#32770"))
-            if (w != dialog && isVisible(w) && windowText(w) == L"保存第1个面板") return w;
-        return HWND{};
-    });
+    HWND replace = WaitForCaption(L"保存第1个面板", dialog);
     ASSERT_TRUE(replace);
     ASSERT_TRUE(answer(replace, IDYES));
 
-    HWND box = WaitForDialog(program.pid(), kBoxCaption);
+    HWND box = program.waitForDialog();
     ASSERT_TRUE(box);
     EXPECT_EQ(messageText(box), L"无法写入文件" + target + L"！");
     ASSERT_TRUE(answer(box, IDOK));
