@@ -46,10 +46,6 @@ bool putData(UINT format, const void* data, size_t bytes) {
     return false;
 }
 
-bool putText(std::wstring_view text) {
-    return putData(CF_UNICODETEXT, std::wstring(text).c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-
 }  // namespace
 
 bool poll(const std::function<bool()>& condition, Millis timeout) {
@@ -197,7 +193,9 @@ bool answer(HWND dialog, int buttonId) {
 
 ClipboardLock::ClipboardLock(std::wstring_view text)
     : open_(openClipboard(clipboardOwner())),
-      held_(open_ && EmptyClipboard() && (text.empty() || putText(text))) {}
+      held_(open_ && EmptyClipboard() &&
+            (text.empty() || putData(CF_UNICODETEXT, std::wstring(text).c_str(),
+                                     (text.size() + 1) * sizeof(wchar_t)))) {}
 
 ClipboardLock::~ClipboardLock() {
     if (open_) CloseClipboard();

@@ -68,13 +68,10 @@ TEST_F(Navigation, TheShortcutsAndTheGoToDialogOnTheRealUpDown) {
     EXPECT_FALSE(isEnabled(main));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
     EXPECT_EQ(windowText(box), L"6");
-    DWORD start = 9, end = 9;
-    send(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 1u);
     EXPECT_EQ(Gui().hwndFocus, box);
 
-    // The up arrow by the mouse, then the arrow keys in the box; the ends wrap around.
+    // The up arrow by the mouse, then the arrow keys in the box; the ends wrap around. Typing
+    // replaces the number, which each step selects.
     const RECT a = windowRect(arrows);
     const LPARAM upArrow = MAKELPARAM((a.right - a.left) / 2, (a.bottom - a.top) / 4);
     ASSERT_TRUE(post(arrows, WM_LBUTTONDOWN, MK_LBUTTON, upArrow));

@@ -59,7 +59,7 @@ class Saving : public PenWick {
         HWND dialog = WaitForCaption(title);
         HWND edit = dialog ? waitFor([&] { return FileNameBox(dialog); }) : nullptr;
         EXPECT_TRUE(edit) << "no dialog for " << command;
-        send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        EXPECT_TRUE(send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())));
         EXPECT_TRUE(post(dialog, WM_COMMAND, IDOK));
         return dialog;
     }
