@@ -38,6 +38,22 @@ TEST_F(Capture, ALockedClipboardOnlyDelaysTheCapture) {
     EXPECT_TRUE(WaitContent(L"held for a while"));
 }
 
+TEST_F(Capture, AFiveMegabyteCaptureComesBackWholeAfterPagingAwayAndBack) {
+    std::wstring big;
+    for (std::size_t i = 0; big.size() < 5 * 1024 * 1024; ++i)
+        big += L"第" + std::to_wstring(i) + L"行 text\r\n";
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(big));
+    ASSERT_TRUE(poll([&] { return send(content, WM_GETTEXTLENGTH).value_or(0) > 0; }, 60s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand(u"面板(&P)", u"添加(&A)"), 120s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand(u"转到(&G)", u"第一个(&F)"), 120s));
+    ASSERT_TRUE(WaitPosition(L"1/2"));
+    const std::wstring back = CopyContent();
+    EXPECT_EQ(back.size(), big.size());
+    EXPECT_TRUE(back == big) << "the text came back changed";
+}
+
 TEST_F(Capture, TextAPasswordManagerMarksPrivateIsNeverCaptured) {
     Launch();
     Hide();
