@@ -13,18 +13,21 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "BareEdit.h"
 #include "BenchText.h"
-#include "Harness.h"
 #include "app/MainLayout.h"
+#include "platform/Identity.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr e2e::Millis kLongWait = std::chrono::minutes(5);
+using Millis = std::chrono::milliseconds;
+constexpr Millis kLongWait = std::chrono::minutes(5);
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -58,56 +61,174 @@ void Report(const std::string& what, double penWick, double bare) {
     std::exit(1);
 }
 
+// ---- the few things a driver needs
+
+std::wstring Folder() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::wstring PenWickPath() { return Folder() + L"\\PWick.exe"; }
+std::wstring BarePath() { return Folder() + L"\\BareEdit.exe"; }
+const std::wstring kPenWickCaption(reinterpret_cast<const wchar_t*>(pw::kMainCaption.data()),
+                                   pw::kMainCaption.size());
+
+bool Poll(const std::function<bool()>& condition, Millis timeout, Millis interval = Millis(5)) {
+    const auto deadline = Clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (Clock::now() >= deadline) return false;
+        Sleep(static_cast<DWORD>(interval.count()));
+    }
+}
+
+// A started program, killed when it goes out of scope.
+class Process {
+  public:
+    Process(const std::wstring& exe, const std::wstring& arguments) {
+        std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+        const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.c_str(), &si, &pi))
+            Fail("could not start a program");
+        CloseHandle(pi.hThread);
+        process_ = pi.hProcess;
+        pid_ = pi.dwProcessId;
+    }
+    ~Process() {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 30000);
+        CloseHandle(process_);
+    }
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // Its visible top-level window of this caption, or null.
+    HWND window(const std::wstring& caption) const {
+        struct Search {
+            DWORD pid;
+            const std::wstring* caption;
+            HWND found;
+        } search{pid_, &caption, nullptr};
+        EnumWindows(
+            [](HWND w, LPARAM lp) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lp);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                wchar_t text[64] = L"";
+                GetWindowTextW(w, text, 64);
+                if (pid != s->pid || *s->caption != text || !IsWindowVisible(w)) return TRUE;
+                s->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    HWND waitForWindow(const std::wstring& caption) const {
+        HWND w = nullptr;
+        Poll([&] { return (w = window(caption)) != nullptr; }, std::chrono::seconds(60));
+        // Its message loop runs once it waits for input.
+        WaitForInputIdle(process_, 60000);
+        return w;
+    }
+
+  private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+LRESULT Send(HWND window, UINT message, WPARAM wp = 0, LPARAM lp = 0, Millis timeout = kLongWait) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wp, lp, SMTO_NORMAL,
+                             static_cast<UINT>(timeout.count()), &result))
+        Fail("a program did not answer");
+    return static_cast<LRESULT>(result);
+}
+
+bool SetClipboardText(const std::wstring& text) {
+    if (!Poll([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(10)))
+        return false;
+    EmptyClipboard();
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    void* p = block ? GlobalLock(block) : nullptr;
+    bool ok = p != nullptr;
+    if (ok) {
+        std::memcpy(p, text.c_str(), bytes);
+        GlobalUnlock(block);
+        ok = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    }
+    if (!ok && block) GlobalFree(block);
+    CloseClipboard();
+    return ok;
+}
+
+const std::wstring kSettingsKey(reinterpret_cast<const wchar_t*>(pw::kSettingsKey.data()),
+                                pw::kSettingsKey.size());
+
+void FirstStart() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey.c_str()); }
+
+// A first start with clipboard watching off, so nothing but the driver touches the panels.
+void ResetSettings() {
+    FirstStart();
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey.c_str(), L"GetClip", REG_SZ, L"False",
+                    sizeof L"False");
+}
+
 WPARAM Command(const char* item) {
     const int id = pw::MenuCommandId(pw::MainFormLayout(), item);
     if (id == 0) Fail("no such menu item");
     return static_cast<WPARAM>(id);
 }
 
-std::wstring BarePath() { return e2e::driverDirectory() + L"\\BareEdit.exe"; }
+HWND FirstEdit(HWND parent) {
+    HWND edit = nullptr;
+    Poll([&] { return (edit = FindWindowExW(parent, nullptr, L"Edit", nullptr)) != nullptr; },
+         std::chrono::seconds(30));
+    if (!edit) Fail("no text box");
+    return edit;
+}
 
-// Both programs, each with its window and its text box.
+RECT Rect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// Both programs, each with its window and its text box of the same size.
 struct Pair {
-    e2e::Program penWick, bare;
-    HWND penWickMain = nullptr, penWickEdit = nullptr, bareMain = nullptr, bareEdit = nullptr;
+    bool reset = (ResetSettings(), true);
+    Process penWick{PenWickPath(), L""}, bare{BarePath(), L""};
+    HWND penWickMain = penWick.waitForWindow(kPenWickCaption);
+    HWND bareMain = bare.waitForWindow(bare_edit::kEditCaption);
+    HWND penWickEdit = FirstEdit(penWickMain), bareEdit = FirstEdit(bareMain);
 
     Pair() {
-        // A first start with watching off: nothing but the benchmark touches the panels.
-        e2e::regDeleteKey(HKEY_CURRENT_USER);
-        e2e::regWriteString(HKEY_CURRENT_USER, L"GetClip", L"False");
-        if (!penWick.start() || !bare.start(L"", BarePath())) Fail("could not start the programs");
-        penWickMain = penWick.waitForWindow();
-        bareMain = bare.waitForWindow(bare_edit::kEditCaption);
-        if (!penWickMain || !bareMain) Fail("no main window");
-        penWickEdit = e2e::waitFor([&] { return e2e::findChildByClass(penWickMain, L"Edit"); });
-        bareEdit = e2e::waitFor([&] { return e2e::findChildByClass(bareMain, L"Edit"); });
-        if (!penWickEdit || !bareEdit) Fail("no text box");
-        // Both boxes show the same number of lines and columns.
-        const RECT frame = e2e::windowRect(penWickMain), box = e2e::windowRect(penWickEdit);
+        // The same number of lines and columns on show.
+        const RECT frame = Rect(penWickMain), box = Rect(penWickEdit);
         POINT origin{box.left, box.top};
         ScreenToClient(penWickMain, &origin);
         SetWindowPos(bareMain, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowPos(bareEdit, nullptr, origin.x, origin.y, box.right - box.left,
                      box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        const RECT bareBox = e2e::windowRect(bareEdit);
-        std::fprintf(stderr, "text boxes: PenWick %ldx%ld, bare %ldx%ld\n", box.right - box.left,
-                     box.bottom - box.top, bareBox.right - bareBox.left,
-                     bareBox.bottom - bareBox.top);
     }
 };
 
-LRESULT Length(HWND edit) {
-    return e2e::send(edit, WM_GETTEXTLENGTH, 0, 0, kLongWait).value_or(-1);
-}
+LRESULT Length(HWND edit) { return Send(edit, WM_GETTEXTLENGTH); }
 
 // The text replaces the box's contents by a paste, as a user would bring it in.
 void Fill(HWND edit, const std::wstring& text) {
-    if (!e2e::setClipboardText(text)) Fail("could not set the clipboard");
-    e2e::send(edit, EM_SETSEL, 0, -1);
-    e2e::send(edit, WM_PASTE, 0, 0, kLongWait);
+    if (!SetClipboardText(text)) Fail("could not set the clipboard");
+    Send(edit, EM_SETSEL, 0, -1);
+    Send(edit, WM_PASTE);
     if (Length(edit) != static_cast<LRESULT>(text.size())) Fail("the paste did not arrive whole");
-    e2e::send(edit, EM_SETSEL, text.size(), text.size());
+    Send(edit, EM_SETSEL, text.size(), text.size());
 }
 
 void Typing(double megabytes, int keys) {
@@ -143,9 +264,8 @@ void Paging(double megabytes, int rounds) {
     Fill(p.penWickEdit, text);
     SendMessageW(p.penWickMain, WM_COMMAND, Command("GoFirst"), 0);
     // The bare program keeps the same text in memory.
-    if (!e2e::setClipboardText(text)) Fail("could not set the clipboard");
-    if (e2e::send(p.bareMain, bare_edit::kLoad, 0, 0, kLongWait).value_or(-1) !=
-        static_cast<LRESULT>(text.size()))
+    if (!SetClipboardText(text)) Fail("could not set the clipboard");
+    if (Send(p.bareMain, bare_edit::kLoad) != static_cast<LRESULT>(text.size()))
         Fail("BareEdit did not take the text");
 
     std::vector<double> penWickTo, penWickBack, bareTo, bareBack;
@@ -173,29 +293,21 @@ void Paging(double megabytes, int rounds) {
 
 // From CreateProcess until the window of that caption is visible; the process is then killed.
 double StartUntilVisible(const std::wstring& exe, const std::wstring& arguments,
-                         const wchar_t* caption) {
-    e2e::Program program;
+                         const std::wstring& caption) {
     const auto t0 = Clock::now();
-    if (!program.start(arguments, exe)) Fail("could not start a program");
-    const bool up = e2e::poll(
-        [&] {
-            HWND w = e2e::findTopWindow(program.pid(), caption);
-            return w && IsWindowVisible(w);
-        },
-        std::chrono::seconds(60), std::chrono::milliseconds(1));
+    Process program(exe, arguments);
+    const bool up = Poll([&] { return program.window(caption) != nullptr; },
+                         std::chrono::seconds(60), Millis(1));
     const double ms = Ms(Clock::now() - t0);
     if (!up) Fail("no visible window");
-    program.terminate();
-    program.waitForExit();
     return ms;
 }
 
 void Startup(int rounds) {
-    e2e::regDeleteKey(HKEY_CURRENT_USER);
+    FirstStart();
     std::vector<double> penWick, bare;
-    const std::wstring caption(e2e::kCaption);
     for (int i = 0; i < rounds; ++i) {
-        penWick.push_back(StartUntilVisible(e2e::programPath(), L"", caption.c_str()));
+        penWick.push_back(StartUntilVisible(PenWickPath(), L"", kPenWickCaption));
         bare.push_back(StartUntilVisible(BarePath(), L"--window", bare_edit::kWindowCaption));
     }
     Report("start until the main window is visible (median)", Median(penWick), Median(bare));
