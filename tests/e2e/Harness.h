@@ -132,7 +132,8 @@ class ClipboardLock {
 // Values under kKeyPath; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
 std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name);
 bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value);
-bool regWriteDword(HKEY root, std::wstring_view name, DWORD value);
+// Any type with exactly these bytes, a terminating NUL only where they hold one.
+bool regWriteRaw(HKEY root, std::wstring_view name, DWORD type, std::string_view bytes);
 void regDeleteKey(HKEY root);  // with everything below it, as on a first start
 
 struct Tool {

@@ -1,4 +1,6 @@
 // The main window, its panels, start-up and shutdown, driven from outside.
+#include <iterator>
+#include <string>
 #include <utility>
 
 #include "PenWickFixture.h"
@@ -23,17 +25,43 @@ TEST_F(MainWindow, ASecondStartEndsAtOnceAndTheFirstKeepsItsPanels) {
     EXPECT_TRUE(WaitContent(L"第一个实例"));
 }
 
-TEST_F(MainWindow, SettingsGoThroughTheRegistry) {
-    StoreSetting(L"ClipRate", L"250.5");
-    StoreSetting(L"SoundFile", L"C:\\声音\\叮咚.wav");
-    ASSERT_TRUE(regWriteDword(HKEY_CURRENT_USER, L"Limit", 7));  // not a string: reads as absent
+// Bytes as the registry stores them: UTF-16, with a terminating NUL only where written.
+std::string Utf16Bytes(std::wstring_view text) {
+    return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)};
+}
+
+// Wrong types, garbage, missing NULs and a huge path: the program starts, falls back value by
+// value, and writes sane values at exit.
+TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndExitWritesSaneValues) {
+    const std::wstring hugePath = L"C:\\声音\\" + std::wstring(64 * 1024, L'叮') + L".wav";
+    struct Stored {
+        const wchar_t* name;
+        DWORD type;
+        std::string bytes;
+        std::wstring afterExit;
+    };
+    const Stored cases[] = {
+        {L"Left", REG_DWORD, std::string("\x07\0\0\0", 4), L"3255"},
+        {L"Top", REG_BINARY, "\xff\xfe garbage", L"2355"},
+        {L"Width", REG_EXPAND_SZ, Utf16Bytes({L"6000", 5}), L"5325"},
+        {L"Height", REG_SZ, Utf16Bytes({L"-1e999", 7}), L"4560"},
+        {L"QuickSave", REG_SZ, Utf16Bytes(L"FALSE"), L"False"},  // no terminating NUL
+        {L"PlaySound", REG_SZ, Utf16Bytes({L"false\0true", 11}), L"False"},
+        {L"GetClip", REG_MULTI_SZ, Utf16Bytes({L"False\0\0", 7}), L"True"},
+        {L"AddSave", REG_SZ, "T\0r", L"False"},  // an odd number of bytes
+        {L"ShowMain", REG_SZ, Utf16Bytes({L"yes", 4}), L"False"},
+        {L"DelSaved", REG_NONE, "", L"False"},
+        {L"ClipRate", REG_SZ, Utf16Bytes({L"250.5", 6}), L"250"},
+        {L"Limit", REG_SZ, Utf16Bytes({L"  42abc", 8}), L"42"},
+        {L"SoundFile", REG_SZ, Utf16Bytes({hugePath.c_str(), hugePath.size() + 1}), hugePath},
+        {L"InitDir", REG_QWORD, std::string(8, '\x01'), driverDirectory()},
+    };
+    for (const Stored& c : cases)
+        ASSERT_TRUE(regWriteRaw(HKEY_CURRENT_USER, c.name, c.type, c.bytes));
     Launch();
     Exit();
-    EXPECT_EQ(Setting(L"ClipRate"), L"250");
-    EXPECT_EQ(Setting(L"SoundFile"), L"C:\\声音\\叮咚.wav");
-    EXPECT_EQ(Setting(L"Limit"), L"0");
-    EXPECT_EQ(Setting(L"Width"), L"5325");
-    EXPECT_EQ(Setting(L"InitDir"), driverDirectory());
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_TRUE(Setting(cases[i].name) == cases[i].afterExit) << "case " << i;
     EXPECT_EQ(regReadString(HKEY_LOCAL_MACHINE, L"Version").value_or(L""), L"1.10.0031");
 }
 
