@@ -106,22 +106,6 @@ TEST_F(MainWindow, DeletingAsksFirst) {
     EXPECT_TRUE(WaitContent(L"two"));
 }
 
-TEST_F(MainWindow, AFiveMegabyteTextIsNeitherCutNorLost) {
-    StoreSetting(L"GetClip", L"False");
-    Launch();
-    std::wstring big;
-    for (std::size_t i = 0; big.size() < 5 * 1024 * 1024; ++i)
-        big += L"第" + std::to_wstring(i) + L"行 text\r\n";
-    ASSERT_TRUE(setClipboardText(big));
-    ASSERT_TRUE(send(content, WM_PASTE, 0, 0, 120s).has_value());
-    ASSERT_TRUE(sendCommand(main, MenuCommand("PanelNew"), 120s));
-    ASSERT_TRUE(sendCommand(main, MenuCommand("GoFirst"), 120s));
-    ASSERT_TRUE(WaitPosition(L"1/2"));
-    const std::wstring back = CopyContent();
-    EXPECT_EQ(back.size(), big.size());
-    EXPECT_TRUE(back == big) << "the text came back changed";
-}
-
 TEST_F(MainWindow, EscapeAndTheCloseBoxHideTheTrayIconBringsItBack) {
     Launch();
     ASSERT_TRUE(typeText(content, L"hidden\x1b"));
