@@ -7,6 +7,8 @@
 // kLoad takes the clipboard's text into memory, kShowLoaded puts it into the box, kShowEmpty
 // empties the box. The benchmark driver times those messages.
 #include <windows.h>
+// After windows.h.
+#include <commctrl.h>
 
 #include <cstring>
 #include <string>
@@ -52,6 +54,10 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const bool windowOnly = std::wcsstr(commandLine, L"--window") != nullptr;
+    if (!windowOnly) {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
     WNDCLASSW wc{};
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
