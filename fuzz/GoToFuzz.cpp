@@ -5,6 +5,7 @@
 
 #include "app/Main.h"
 #include "fuzz/FuzzSupport.h"
+#include "platform/fake/FakeFiles.h"
 #include "platform/fake/FakeUi.h"
 
 namespace pw {
@@ -17,7 +18,11 @@ struct Program {
     fake::FakeInstanceLock lock;
     fake::FakeNotifyIcon notifyIcon;
     fake::FakeSound sound;
-    Platform platform{ui, registry, clipboard, lock, notifyIcon, sound, u"C:\\PenWick"};
+    fake::FakeFiles files;
+    fake::FakeCodePage codePage;
+    fake::FakeFileDialog fileDialog;
+    Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
+                      sound, files,    codePage,  fileDialog, u"C:\\PenWick"};
     AppState state;
     Main main{state, platform};
 };
