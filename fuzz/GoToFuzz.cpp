@@ -21,8 +21,9 @@ struct Program {
     fake::FakeFiles files;
     fake::FakeCodePage codePage;
     fake::FakeFileDialog fileDialog;
-    Platform platform{ui,    registry, clipboard, lock,       notifyIcon,
-                      sound, files,    codePage,  fileDialog, u"C:\\PenWick"};
+    fake::FakeShell shell;
+    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,    sound,
+                      files, codePage, fileDialog, shell, u"C:\\PenWick"};
     AppState state;
     Main main{state, platform};
 };
