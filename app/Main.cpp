@@ -171,7 +171,8 @@ void Main::ClearPanels() {
     ShowPanel();
 }
 
-void Main::EditAll_Click() { content_->select(0, content_->text().size()); }
+// Without reading the text out: it may hold megabytes.
+void Main::EditAll_Click() { content_->select(0, std::u16string::npos); }
 
 // ---- Paging ----
 

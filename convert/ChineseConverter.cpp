@@ -89,7 +89,7 @@ std::u16string Convert(const Table& table, std::u16string_view text) {
             if (i == n) break;
         }
 
-        std::size_t units;
+        std::size_t units = 0;
         const char32_t cp = CodePointAt(text, i, units);
         const CodePointEntry& entry = EntryFor(table, cp);
 
@@ -104,7 +104,7 @@ std::u16string Convert(const Table& table, std::u16string_view text) {
                     phraseEnd = j;
                 }
                 if (j >= n || table.childBegin[node] == table.childBegin[node + 1]) break;
-                std::size_t nextUnits;
+                std::size_t nextUnits = 0;
                 const char32_t next = CodePointAt(text, j, nextUnits);
                 node = ChildOf(table, node, next);
                 if (node == 0) break;

@@ -23,7 +23,9 @@ class Control {
     virtual ~Control() = default;
     // Caption for buttons, labels and check boxes; the contents of a text box.
     virtual std::u16string text() const = 0;
-    virtual void setText(std::u16string_view text) = 0;
+    // A string rather than a view: Windows wants the terminating NUL that a string holds, and a
+    // panel of megabytes is not copied to get one.
+    virtual void setText(const std::u16string& text) = 0;
     virtual std::u16string toolTip() const = 0;
     virtual void setToolTip(std::u16string_view tip) = 0;
     virtual bool enabled() const = 0;
@@ -32,6 +34,7 @@ class Control {
     virtual bool setFocus() = 0;
     virtual bool hasFocus() const = 0;
     virtual Selection selection() const = 0;
+    // A length past the end selects up to the end.
     virtual void select(std::size_t start, std::size_t length) = 0;
     virtual bool checked() const = 0;
     virtual void setChecked(bool checked) = 0;

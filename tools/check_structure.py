@@ -30,6 +30,7 @@ ALLOWED = {
     "root": ["app", "platform", "platform/win32"],
     "tests/unit": SUBSYSTEMS + ["capture", "tray", "saving", "help", "app", "platform/fake"],
 }
+ALLOWED["fuzz"] = ALLOWED["tests/unit"]
 # Folders whose code may include the operating system's headers.
 SYSTEM_HEADERS_ALLOWED = {"platform/win32", "root", "tests/e2e", "bench"}
 OUR_FOLDERS = sorted({f for f in ALLOWED} | {"tests/e2e"}, key=len, reverse=True)

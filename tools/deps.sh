@@ -14,6 +14,8 @@ packages=(
     imagemagick xdotool
     # Help compiler, CHM reader and the Windows Installer package builder.
     fp-utils libchm-bin wixl
+    # Fuzzing (libFuzzer comes with clang's runtime libraries) and static analysis.
+    clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs what is missing, builds both trees, runs the native
-# unit tests (with ASan and UBSan) and the end-to-end tests of the real PWick.exe under Wine.
+# unit tests (with ASan and UBSan), static analysis, the fuzz targets for a bounded time, and
+# the end-to-end tests of the real PWick.exe under Wine.
 #   tools/test.sh [BUILD_ROOT]        (default: build/)
 set -euo pipefail
 
@@ -19,6 +20,14 @@ cmake -S "$root" -B "$out/native" -DCMAKE_BUILD_TYPE=Debug -DPW_SANITIZE=ON >/de
 cmake --build "$out/native" -j "$jobs"
 native_rc=0
 ctest --test-dir "$out/native" --output-on-failure -j "$jobs" | tee "$out/native-tests.log" || native_rc=$?
+
+echo "== static analysis of the portable code: clang-tidy, cppcheck"
+lint_rc=0
+"$root/tools/lint.sh" "$out/native" || lint_rc=$?
+
+echo "== fuzzing: each target for ${PW_FUZZ_SECONDS:-20}s from its seeds"
+fuzz_rc=0
+"$root/tools/fuzz.sh" "$out/fuzz" || fuzz_rc=$?
 
 echo "== cross tree: PWick.exe and the end-to-end driver"
 cmake -S "$root" -B "$out/cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
@@ -53,10 +62,10 @@ dist_passed=${dist_counts% *}; dist_failed=${dist_counts#* }
 passed=$(( ${unit_total:-0} - ${unit_failed:-0} + e2e_passed + ${dist_passed:-0} ))
 failed=$(( ${unit_failed:-0} + e2e_failed + ${dist_failed:-0} ))
 if [ "$native_rc" -ne 0 ] || [ "$e2e_rc" -ne 0 ] || [ "$dpi_rc" -ne 0 ] || [ "$structure_rc" -ne 0 ] ||
-    [ "$dist_rc" -ne 0 ]; then
+    [ "$dist_rc" -ne 0 ] || [ "$lint_rc" -ne 0 ] || [ "$fuzz_rc" -ne 0 ]; then
     [ "$failed" -gt 0 ] || failed=1
 fi
 python3 "$root/tools/check_structure.py" --ratio | tail -n1
 echo "tests: $passed passed, $failed failed"
 [ "$native_rc" -eq 0 ] && [ "$e2e_rc" -eq 0 ] && [ "$dpi_rc" -eq 0 ] && [ "$structure_rc" -eq 0 ] &&
-    [ "$dist_rc" -eq 0 ]
+    [ "$dist_rc" -eq 0 ] && [ "$lint_rc" -eq 0 ] && [ "$fuzz_rc" -eq 0 ]

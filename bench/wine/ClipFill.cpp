@@ -13,29 +13,12 @@
 #include <cwchar>
 #include <vector>
 
+#include "BenchText.h"
+
 namespace {
 
 constexpr wchar_t kStopEvent[] = L"Local\\PenWick.ClipFill.Stop";
 constexpr wchar_t kClass[] = L"PenWickClipFill";
-
-// Chinese and ASCII lines with CR LF, like a long document pasted from elsewhere.
-std::vector<wchar_t> MakeText(std::size_t chars) {
-    static const wchar_t* const kLines[] = {
-        L"第一章 剪贴板上的长文本，用来测量空闲时的开销。",
-        L"The quick brown fox jumps over the lazy dog, 0123456789.",
-        L"繁體與簡體混排：這是一段測試文字，这是一段测试文字。",
-        L"PenWick keeps an eye on the clipboard; nothing here changes.",
-    };
-    std::vector<wchar_t> text;
-    text.reserve(chars + 1);
-    for (std::size_t i = 0; text.size() < chars; ++i) {
-        for (const wchar_t* p = kLines[i % 4]; *p && text.size() < chars; ++p) text.push_back(*p);
-        if (text.size() < chars) text.push_back(L'\r');
-        if (text.size() < chars) text.push_back(L'\n');
-    }
-    text.push_back(L'\0');
-    return text;
-}
 
 // Another process (the monitor) may hold the clipboard for a moment.
 bool OpenWithRetry(HWND owner) {
@@ -127,7 +110,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!owner) return 1;
 
     std::vector<wchar_t> text;
-    if (!empty) text = MakeText(static_cast<std::size_t>(megabytes * 1e6 / sizeof(wchar_t)));
+    if (!empty) {
+        const std::wstring made = bench::MakeText(bench::CharsOf(megabytes));
+        text.assign(made.c_str(), made.c_str() + made.size() + 1);
+    }
     if (!SetText(owner, empty ? nullptr : &text)) {
         std::fprintf(stderr, "ClipFill: could not set the clipboard (error %lu)\n", GetLastError());
         return 1;
@@ -144,7 +130,10 @@ int wmain(int argc, wchar_t** argv) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) break;
         if (churn && now >= nextChurn) {
-            if (SetText(owner, &text)) ++resets; else ++failures;
+            if (SetText(owner, &text))
+                ++resets;
+            else
+                ++failures;
             nextChurn += 1000;
             continue;
         }

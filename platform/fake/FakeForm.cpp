@@ -24,7 +24,7 @@ FakeControl::FakeControl(FakeForm& form, const ControlLayout& layout)
       bounds_(layout.rect),
       foreColor_(layout.foreColor) {}
 
-void FakeControl::setText(std::u16string_view text) {
+void FakeControl::setText(const std::u16string& text) {
     text_ = text;
     selection_ = {};
     if (layout_.kind == ControlKind::TextBox) fireChange();

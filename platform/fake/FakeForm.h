@@ -16,7 +16,7 @@ class FakeControl : public Control {
     FakeControl(FakeForm& form, const ControlLayout& layout);
 
     std::u16string text() const override { return text_; }
-    void setText(std::u16string_view text) override;
+    void setText(const std::u16string& text) override;
     std::u16string toolTip() const override { return toolTip_; }
     void setToolTip(std::u16string_view tip) override { toolTip_ = tip; }
     bool enabled() const override { return enabled_; }

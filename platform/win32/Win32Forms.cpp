@@ -60,18 +60,20 @@ Win32Control::Win32Control(Win32Form& form, const ControlLayout& layout, HWND hw
     if (layout_.kind == ControlKind::Line) lineBrush_.reset(CreateSolidBrush(ColorRef(foreColor_)));
 }
 
+// Read straight into the string that is returned: a panel may hold megabytes.
 std::u16string Win32Control::text() const {
     const int n = GetWindowTextLengthW(hwnd_);
     if (n <= 0) return {};
-    std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
-    const int got = GetWindowTextW(hwnd_, buffer.data(), n + 1);
-    return U(buffer.data(), static_cast<std::size_t>(std::max(got, 0)));
+    std::u16string text(static_cast<std::size_t>(n), u'\0');
+    // The string keeps room for its terminating NUL, which is where Windows writes its own.
+    const int got = GetWindowTextW(hwnd_, reinterpret_cast<wchar_t*>(text.data()), n + 1);
+    text.resize(static_cast<std::size_t>(std::clamp(got, 0, n)));
+    return text;
 }
 
-void Win32Control::setText(std::u16string_view text) {
-    const std::u16string copy(text);
+void Win32Control::setText(const std::u16string& text) {
     settingText_ = true;
-    SetWindowTextW(hwnd_, W(copy));
+    SetWindowTextW(hwnd_, W(text));
     settingText_ = false;
     if (layout_.style & StyleAutoSize) applyDpi();
     // A multi-line edit box raises no change for a text set by the program; raise it here,
@@ -136,7 +138,11 @@ Selection Win32Control::selection() const {
 }
 
 void Win32Control::select(std::size_t start, std::size_t length) {
-    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+    // -1 is the edit box's own "to the end".
+    const LPARAM end = length > static_cast<std::size_t>(PTRDIFF_MAX) - start
+                           ? -1
+                           : static_cast<LPARAM>(start + length);
+    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), end);
 }
 
 bool Win32Control::checked() const {

@@ -19,7 +19,7 @@ class Win32Control : public Control {
     Win32Control(Win32Form& form, const ControlLayout& layout, HWND hwnd, int id);
 
     std::u16string text() const override;
-    void setText(std::u16string_view text) override;
+    void setText(const std::u16string& text) override;
     std::u16string toolTip() const override { return toolTip_; }
     void setToolTip(std::u16string_view tip) override;
     bool enabled() const override;

@@ -22,7 +22,7 @@ TEST_F(Capture,
     {
         ClipboardLock lock(L"第一次复制");
         ASSERT_TRUE(lock.held());
-        SeveralTicks();
+        Sleep(3000);  // several seconds of ticks that find it locked
         EXPECT_EQ(windowText(content), L"");
     }
     EXPECT_TRUE(WaitContent(L"第一次复制"));

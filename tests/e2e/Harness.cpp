@@ -226,12 +226,18 @@ std::optional<std::wstring> clipboardText() {
 
 std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name,
                                           std::wstring_view key) {
-    wchar_t buffer[4096];
-    DWORD bytes = sizeof buffer;
-    if (RegGetValueW(root, std::wstring(key).c_str(), std::wstring(name).c_str(), RRF_RT_REG_SZ,
-                     nullptr, buffer, &bytes) != ERROR_SUCCESS)
+    const std::wstring value(name), path(key);
+    DWORD bytes = 0;
+    if (RegGetValueW(root, path.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+                     &bytes) != ERROR_SUCCESS)
         return std::nullopt;
-    return std::wstring(buffer, wcsnlen(buffer, bytes / sizeof(wchar_t)));
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(root, path.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
+                     &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
 }
 
 namespace {
@@ -249,8 +255,8 @@ bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value) 
                     static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
-bool regWriteDword(HKEY root, std::wstring_view name, DWORD value) {
-    return regWrite(root, name, REG_DWORD, &value, sizeof value);
+bool regWriteRaw(HKEY root, std::wstring_view name, DWORD type, std::string_view bytes) {
+    return regWrite(root, name, type, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
 void regDeleteKey(HKEY root) {

@@ -133,7 +133,8 @@ class ClipboardLock {
 std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name,
                                           std::wstring_view key = kKeyPath);
 bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value);
-bool regWriteDword(HKEY root, std::wstring_view name, DWORD value);
+// Any type with exactly these bytes, a terminating NUL only where they hold one.
+bool regWriteRaw(HKEY root, std::wstring_view name, DWORD type, std::string_view bytes);
 void regDeleteKey(HKEY root);  // with everything below it, as on a first start
 
 // Tools of all tooltip windows of the process.

@@ -78,7 +78,7 @@ class PenWick : public ::testing::Test {
     // any size come out whole.
     std::wstring CopyContent() {
         emptyClipboard();
-        send(content, EM_SETSEL, 0, -1);
+        sendCommand(main, MenuCommand("EditAll"));  // the program's own select-all
         send(content, WM_COPY, 0, 0, 60s);
         return clipboardText().value_or(L"<nothing copied>");
     }

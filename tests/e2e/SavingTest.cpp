@@ -53,14 +53,23 @@ class Saving : public PenWick {
         ASSERT_TRUE(send(content, WM_PASTE));
         ASSERT_TRUE(WaitContent(text));
     }
-    // Runs a save command and types a name into the dialog it opens; the dialog is returned.
-    HWND Save(std::string_view command, std::wstring_view title, const std::wstring& name) {
+    HWND StartSave(std::string_view command, std::wstring_view title) {
         EXPECT_TRUE(postCommand(main, MenuCommand(command)));
         HWND dialog = WaitForCaption(title);
+        EXPECT_TRUE(dialog) << "no dialog for " << command;
+        return dialog;
+    }
+    // Types a name into the dialog and confirms it.
+    void Choose(HWND dialog, const std::wstring& name) {
         HWND edit = dialog ? waitFor([&] { return FileNameBox(dialog); }) : nullptr;
-        EXPECT_TRUE(edit) << "no dialog for " << command;
+        EXPECT_TRUE(edit) << "no file name box";
         EXPECT_TRUE(send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())));
         EXPECT_TRUE(post(dialog, WM_COMMAND, IDOK));
+    }
+    // Runs a save command and types a name into the dialog it opens; the dialog is returned.
+    HWND Save(std::string_view command, std::wstring_view title, const std::wstring& name) {
+        HWND dialog = StartSave(command, title);
+        Choose(dialog, name);
         return dialog;
     }
     bool WaitFile(const std::wstring& path, const std::string& bytes) {
@@ -141,6 +150,60 @@ TEST_F(Saving, AFileHeldOpenByAnotherProgramIsReportedAndNothingIsLost) {
     EXPECT_EQ(FilesIn(folder), std::vector<fs::path>{target});
     EXPECT_EQ(Position(), L"1/1");
     EXPECT_TRUE(WaitContent(L"留下"));
+}
+
+// The text in code page 936, as a save writes a text that fits it.
+std::string InCodePage936(const std::wstring& text) {
+    const int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                      0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+TEST_F(Saving, AFiveMegabyteCaptureComesBackWholeThroughTheTextBoxAndASave) {
+    StoreSetting(L"ClipRate", L"100");
+    StoreSetting(L"PlaySound", L"False");
+    // Lines of a usual length: Wine's text box is slow with hundreds of thousands of lines.
+    std::wstring big;
+    for (std::size_t i = 0; big.size() < 5 * 1024 * 1024; ++i)
+        big += L"第" + std::to_wstring(i) +
+               L"行：长短寻常的一行 with ASCII text too, as in a usual document.\r\n";
+    Launch();
+    Hide();
+    ASSERT_TRUE(setClipboardText(big));
+    ASSERT_TRUE(poll([&] { return send(content, WM_GETTEXTLENGTH).value_or(0) > 0; }, 60s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand("PanelNew"), 120s));
+    ASSERT_TRUE(sendCommand(main, MenuCommand("GoFirst"), 120s));
+    ASSERT_TRUE(WaitPosition(L"1/2"));
+    const std::wstring back = CopyContent();
+    EXPECT_EQ(back.size(), big.size());
+    EXPECT_TRUE(back == big) << "the text came back changed";
+    Save("SaveCurrent", L"保存第1个面板", In(L"big.txt"));
+    EXPECT_TRUE(
+        poll([&] { return ReadBytes(In(L"big.txt")) == InCodePage936(big) + "\r\n"; }, 60s));
+}
+
+// Clipboard ticks keep coming while the save dialog waits; with the window on the screen they
+// capture nothing, so no warning about the full list comes up over the dialog.
+TEST_F(Saving, WithNinetyNinePanelsACopyDuringTheSaveDialogChangesNothing) {
+    StoreSetting(L"ClipRate", L"100");
+    Launch();
+    for (int i = 1; i < 99; ++i) Command("PanelNew");
+    ASSERT_TRUE(WaitPosition(L"99/99"));
+    Put(L"第九十九");
+    HWND dialog = StartSave("SaveCurrent", L"保存第99个面板");
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(setClipboardText(L"copied while the dialog is open"));
+    Sleep(1000);
+    for (HWND w : topWindows(program.pid(), L"#32770"))
+        EXPECT_FALSE(isVisible(w) && windowText(w) == kBoxCaption) << "a message box came up";
+    Choose(dialog, In(L"p99.txt"));
+    ASSERT_TRUE(WaitGone(dialog));
+    EXPECT_TRUE(WaitFile(In(L"p99.txt"), "\xB5\xDA\xBE\xC5\xCA\xAE\xBE\xC5\r\n"));
+    EXPECT_EQ(Position(), L"99/99");
+    EXPECT_EQ(windowText(content), L"第九十九");
 }
 
 }  // namespace
