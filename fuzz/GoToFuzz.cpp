@@ -5,25 +5,12 @@
 
 #include "app/Main.h"
 #include "fuzz/FuzzSupport.h"
-#include "platform/fake/FakeFiles.h"
-#include "platform/fake/FakeUi.h"
+#include "platform/fake/FakePlatform.h"
 
 namespace pw {
 namespace {
 
-struct Program {
-    fake::FakeUi ui;
-    fake::FakeRegistry registry;
-    fake::FakeClipboard clipboard;
-    fake::FakeInstanceLock lock;
-    fake::FakeNotifyIcon notifyIcon;
-    fake::FakeSound sound;
-    fake::FakeFiles files;
-    fake::FakeCodePage codePage;
-    fake::FakeFileDialog fileDialog;
-    fake::FakeShell shell;
-    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,    sound,
-                      files, codePage, fileDialog, shell, u"C:\\PenWick"};
+struct Program : fake::FakePlatform {
     AppState state;
     Main main{state, platform};
 };

@@ -4,13 +4,12 @@
 #include <memory>
 
 #include "app/Main.h"
-#include "platform/fake/FakeFiles.h"
-#include "platform/fake/FakeUi.h"
+#include "platform/fake/FakePlatform.h"
 
 namespace pw::testing {
 
 // A started program on the test doubles.
-class MainFixture : public ::testing::Test {
+class MainFixture : public ::testing::Test, public fake::FakePlatform {
   public:
     void Start() {
         main.reset();  // one program at a time: the old one lets go of the panels first
@@ -39,18 +38,6 @@ class MainFixture : public ::testing::Test {
         return registry.text(RegRoot::CurrentUser, kSettingsKey, name).value_or(u"<none>");
     }
 
-    fake::FakeUi ui;
-    fake::FakeRegistry registry;
-    fake::FakeClipboard clipboard;
-    fake::FakeInstanceLock lock;
-    fake::FakeNotifyIcon notifyIcon;
-    fake::FakeSound sound;
-    fake::FakeFiles files;
-    fake::FakeCodePage codePage;
-    fake::FakeFileDialog fileDialog;
-    fake::FakeShell shell;
-    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,    sound,
-                      files, codePage, fileDialog, shell, u"C:\\PenWick"};
     AppState state;
     std::unique_ptr<Main> main;
 };
