@@ -72,8 +72,18 @@ class Saving : public PenWick {
         Choose(dialog, name);
         return dialog;
     }
-    bool WaitFile(const std::wstring& path, const std::string& bytes) {
-        return poll([&] { return ReadBytes(path) == bytes; });
+    ::testing::AssertionResult WaitFile(const std::wstring& path, const std::string& bytes) {
+        if (poll([&] { return ReadBytes(path) == bytes; }, 30s))
+            return ::testing::AssertionSuccess();
+        const auto got = ReadBytes(path);
+        std::string hex;
+        for (unsigned char c : got.value_or("").substr(0, 64)) {
+            hex += "0123456789ABCDEF"[c >> 4];
+            hex += "0123456789ABCDEF"[c & 15];
+            hex += ' ';
+        }
+        return ::testing::AssertionFailure()
+               << (got ? std::to_string(got->size()) + " bytes: " + hex : "no file");
     }
 
     std::wstring folder;
