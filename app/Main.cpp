@@ -106,9 +106,10 @@ bool Main::Form_Initialize() {
     clip.setInterval(state_.settings.ClipRate);
     ClearPanels();
     monitor_.RememberCurrent();
-    tray_.AddTrayIcon();
-    // Started by hand, the window is what the user expects to see; the tray icon stays too.
+    // Started by hand, the window is what the user expects to see; it comes up before the tray
+    // icon, the slowest step. The tray's messages wait in the queue until start-up is done.
     ShowMainWindow();
+    tray_.AddTrayIcon();
     return true;
 }
 

@@ -695,6 +695,8 @@ void Win32Form::setVisible(bool visible) {
     } else {
         ShowWindow(hwnd_, SW_SHOW);
     }
+    // Painted now, not once whatever the caller does next is done.
+    UpdateWindow(hwnd_);
 }
 
 bool Win32Form::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
