@@ -1,6 +1,7 @@
 #pragma once
 // In-memory windows for the tests. They keep the contract of platform/Form.h and add the
 // user's side: typing, clicking, closing from the frame, minimising.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,7 +14,13 @@ class FakeForm;
 
 class FakeControl : public Control {
   public:
-    FakeControl(FakeForm& form, const ControlLayout& layout);
+    FakeControl(FakeForm& form, const ControlLayout& layout)
+        : form_(form),
+          layout_(layout),
+          text_(layout.caption),
+          toolTip_(layout.toolTip),
+          bounds_(layout.rect),
+          foreColor_(layout.foreColor) {}
 
     std::u16string text() const override { return text_; }
     void setText(const std::u16string& text) override;
@@ -24,14 +31,21 @@ class FakeControl : public Control {
     bool setFocus() override;
     bool hasFocus() const override;
     Selection selection() const override { return selection_; }
-    void select(std::size_t start, std::size_t length) override;
+    void select(std::size_t start, std::size_t length) override {
+        start = std::min(start, text_.size());
+        selection_ = {start, std::min(length, text_.size() - start)};
+    }
     bool checked() const override { return checked_; }
-    void setChecked(bool checked) override;
+    void setChecked(bool checked) override { checked_ = checked; }
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override { bounds_ = rect; }
     int value() const override { return value_; }
     void setValue(int value) override;
-    void setRange(int minimum, int maximum) override;
+    void setRange(int minimum, int maximum) override {
+        minimum_ = minimum;
+        maximum_ = maximum;
+        value_ = std::clamp(value_, minimum_, maximum_);
+    }
     Color foreColor() const override { return foreColor_; }
     void setForeColor(Color color) override { foreColor_ = color; }
     bool underline() const override { return underline_; }
@@ -45,36 +59,33 @@ class FakeControl : public Control {
     // One click on an up-down's up (+1) or down (-1) arrow.
     void spin(int delta);
     // Ctrl+V: the text replaces the selection with one Change, no KeyPress.
-    void paste(std::u16string_view text);
+    void paste(std::u16string_view text) {
+        text_.replace(selection_.start, selection_.length, text);
+        selection_ = {selection_.start + text.size(), 0};
+        if (Change) Change();
+    }
     void moveMouse() {
         if (MouseMove) MouseMove();
     }
 
-    const ControlLayout& layout() const { return layout_; }
-
   private:
     friend class FakeForm;
-    void fireChange();
     void fireClick();
-    void showValueInBuddy();
 
     FakeForm& form_;
     const ControlLayout layout_;
-    std::u16string text_;
-    std::u16string toolTip_;
-    bool enabled_ = true;
-    bool checked_ = false;
+    std::u16string text_, toolTip_;
+    bool enabled_ = true, checked_ = false, underline_ = false;
     Selection selection_;
     RectTw bounds_;
     int value_ = 0, minimum_ = 0, maximum_ = 0;
     Color foreColor_;
-    bool underline_ = false;
 };
 
 class FakeMenuItem : public MenuItem {
   public:
-    explicit FakeMenuItem(const MenuLayout& layout) : layout_(layout) {}
-    std::u16string caption() const override { return std::u16string(layout_.caption); }
+    explicit FakeMenuItem(const MenuLayout& layout) : caption_(layout.caption) {}
+    std::u16string caption() const override { return caption_; }
     bool checked() const override { return checked_; }
     void setChecked(bool checked) override { checked_ = checked; }
     bool visible() const override { return visible_; }
@@ -85,9 +96,8 @@ class FakeMenuItem : public MenuItem {
     }
 
   private:
-    const MenuLayout layout_;
-    bool checked_ = false;
-    bool visible_ = true;
+    const std::u16string caption_;
+    bool checked_ = false, visible_ = true;
 };
 
 class FakeTimer : public Timer {
@@ -97,7 +107,10 @@ class FakeTimer : public Timer {
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     int interval() const override { return interval_; }
-    bool setInterval(int milliseconds) override;
+    bool setInterval(int milliseconds) override {
+        if (milliseconds >= 0) interval_ = milliseconds;
+        return milliseconds >= 0;
+    }
 
     // One period elapses: a tick arrives only while the timer runs, and never inside another.
     void tick() {
@@ -122,12 +135,19 @@ class FakeForm : public Form {
     FakeTimer& timer(std::string_view name) override;
 
     bool visible() const override { return visible_; }
-    void setVisible(bool visible) override;
+    void setVisible(bool visible) override {
+        visible_ = visible;
+        active_ = active_ && visible;
+    }
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     bool setFocus() override;
     WindowState windowState() const override { return state_; }
-    void setWindowState(WindowState state) override;
+    void setWindowState(WindowState state) override {
+        if (state_ == state) return;
+        state_ = state;
+        if (Resize) Resize();
+    }
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override;
     RectTw clientArea() const override {
@@ -135,8 +155,11 @@ class FakeForm : public Form {
     }
     // The frame's share of the outer size: borders, caption and one line of menu bar.
     double frameWidth = 120, frameHeight = 690;
-    void setMinimumSize(double width, double height) override;
-    void unload() override;
+    void setMinimumSize(double width, double height) override {
+        minWidth_ = width;
+        minHeight_ = height;
+    }
+    void unload() override { tryUnload(UnloadMode::FormCode); }
     void popupMenu(std::string_view menuName) override { poppedUp_ = std::string(menuName); }
     void hookMessages(MessageHook hook) override { hook_ = std::move(hook); }
     void unhookMessages() override { hook_ = nullptr; }
@@ -148,8 +171,8 @@ class FakeForm : public Form {
     bool hooked() const { return static_cast<bool>(hook_); }
 
     // The user's side.
-    void closeFromFrame();
-    void endSession();
+    void closeFromFrame() { tryUnload(UnloadMode::FormControlMenu); }
+    void endSession() { tryUnload(UnloadMode::AppWindows); }
     // A key on the keyboard, routed as on the real window: Enter clicks the focused button or
     // else the default one (outside a multi-line box), Esc the cancel button, anything else
     // goes to the focus.
@@ -172,10 +195,7 @@ class FakeForm : public Form {
     std::map<std::string, std::unique_ptr<FakeControl>, std::less<>> controls_;
     std::map<std::string, std::unique_ptr<FakeMenuItem>, std::less<>> menus_;
     std::map<std::string, std::unique_ptr<FakeTimer>, std::less<>> timers_;
-    bool visible_ = false;
-    bool enabled_ = true;
-    bool active_ = false;
-    bool destroyed_ = false;
+    bool visible_ = false, enabled_ = true, active_ = false, destroyed_ = false;
     WindowState state_ = WindowState::Normal;
     RectTw bounds_;
     double minWidth_ = 0, minHeight_ = 0;

@@ -28,8 +28,7 @@ TEST_F(GoToDialog, OpensCentredOverTheDisabledMainWindowOnTheCurrentPanel) {
     EXPECT_EQ(dialog().bounds(), (RectTw{(15360 - 3750) / 2, (11520 - 1290) / 2, 3750, 1290}));
     EXPECT_EQ(dialog().control("lblTotal").text(), u"（共7个面板）");
     EXPECT_EQ(box().text(), u"3");
-    EXPECT_TRUE(box().hasFocus());
-    EXPECT_TRUE(WholeNumberSelected());
+    EXPECT_TRUE(box().hasFocus() && WholeNumberSelected());
 }
 
 TEST_F(GoToDialog, TheArrowsWrapAroundAndSelectTheNumber) {
@@ -95,7 +94,6 @@ TEST_F(GoToDialog, EveryWayOfClosingGivesTheMainWindowBack) {
     };
     const Case cases[] = {
         {"OK", [](fake::FakeForm& d) { d.control("Command1").click(); }, u"5/7"},
-        {"Enter", [](fake::FakeForm& d) { d.press(u'\r'); }, u"5/7"},
         {"Cancel", [](fake::FakeForm& d) { d.control("Command2").click(); }, u"3/7"},
         {"Esc", [](fake::FakeForm& d) { d.press(27); }, u"3/7"},
         {"Enter on Cancel",
