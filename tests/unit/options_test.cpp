@@ -197,12 +197,13 @@ TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {
 
 struct RunEntryCase {
     std::u16string_view machine, user;  // entries before; empty: none
-    bool machineWritable;
-    bool shownChecked, check;
+    bool machineWritable, pointsHere, check;
     std::u16string_view machineAfter, userAfter;
 };
 
-TEST_F(Options, TheStartWithWindowsEntryNamesThisProgramInOneOfTheRunKeys) {
+// Which entry is this program's, and what ticking or unticking the box leaves behind.
+TEST(RunEntry, NamesThisProgramInOneOfTheRunKeys) {
+    constexpr std::u16string_view folder = u"C:\\Program Files\\PenWick";
     constexpr std::u16string_view here = u"\"C:\\Program Files\\PenWick\\PWick.exe\"";
     constexpr std::u16string_view unquoted = u"c:\\program files\\penwick\\pwick.EXE";
     constexpr std::u16string_view other = u"D:\\Old\\PWick.exe";
@@ -212,19 +213,16 @@ TEST_F(Options, TheStartWithWindowsEntryNamesThisProgramInOneOfTheRunKeys) {
         {{}, {}, false, false, true, {}, here},     {{}, here, false, true, false, {}, {}},
         {{}, other, true, false, false, {}, other}, {here, unquoted, true, true, true, here, {}},
     };
-    platform.programFolder = u"C:\\Program Files\\PenWick";
     for (const auto& c : cases) {
         SCOPED_TRACE(
             ::testing::PrintToString(std::u16string(c.machine) + u"|" + std::u16string(c.user)));
-        registry = {};
+        fake::FakeRegistry registry;
         if (!c.machine.empty())
             registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", c.machine);
         if (!c.user.empty()) registry.setString(RegRoot::CurrentUser, kRunKey, u"PenWick", c.user);
         registry.readOnlyMachine = !c.machineWritable;
-        Restart();
-        EXPECT_EQ(box("AutoRun").checked(), c.shownChecked);
-        if (c.check != c.shownChecked) box("AutoRun").click();
-        box("OK").click();
+        EXPECT_EQ(RunEntryPointsHere(registry, folder), c.pointsHere);
+        UpdateRunEntry(registry, folder, c.check);
         EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"Penwick").value_or(u""),
                   c.machineAfter);
         EXPECT_EQ(registry.text(RegRoot::CurrentUser, kRunKey, u"Penwick").value_or(u""),

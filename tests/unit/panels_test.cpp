@@ -69,38 +69,26 @@ TEST_F(Panels, DeletingAsksAndRemovesOnlyOnYes) {
     EXPECT_EQ(content().text(), u"3");
 }
 
-TEST_F(Panels, EveryKeystrokeReachesThePanelAndSurvivesPaging) {
-    Start();
-    MakePanels(2);
-    content().type(u"ab\bc");
-    EXPECT_EQ(state.Panels.text(2), u"2ac");
-    Click("cmdBack");
-    EXPECT_EQ(content().text(), u"1");
-    Click("cmdNext");
-    EXPECT_EQ(content().text(), u"2ac");
-}
-
-// Only the panel on show is converted, whole, whatever is selected.
-TEST_F(Panels, ToolsConvertThePanelOnShow) {
+// Every keystroke reaches the panel; the tools convert only the panel on show, whole,
+// whatever is selected.
+TEST_F(Panels, TypedTextStaysWithItsPanelAndToolsConvertThePanelOnShow) {
     Start();
     content().paste(u"頭髮");
     Command("PanelNew");
-    content().paste(u"理發與頭髮\r\n國語");
+    content().type(u"理發與頭髮\r國語ab\bc");
+    EXPECT_EQ(state.Panels.text(2), u"理發與頭髮\r\n國語ac");
+    Click("cmdBack");
+    EXPECT_EQ(content().text(), u"頭髮");
+    Click("cmdNext");
     content().select(0, 2);
     Command("ToolB2G");
-    EXPECT_EQ(content().text(), u"理发与头发\r\n国语");
+    EXPECT_EQ(content().text(), u"理发与头发\r\n国语ac");
     EXPECT_EQ(state.Panels.text(1), u"頭髮");
-    EXPECT_EQ(state.Panels.text(2), u"理发与头发\r\n国语");
     Command("ToolG2B");
-    EXPECT_EQ(state.Panels.text(2), u"理髮與頭髮\r\n國語");
-}
-
-TEST_F(Panels, SelectAllSelectsTheWholeText) {
-    Start();
-    content().paste(u"第一行\r\n第二行");
+    EXPECT_EQ(state.Panels.text(2), u"理髮與頭髮\r\n國語ac");
     Command("EditAll");
     EXPECT_EQ(content().selection().start, 0u);
-    EXPECT_EQ(content().selection().length, 8u);
+    EXPECT_EQ(content().selection().length, 11u);
 }
 
 TEST_F(Panels, RefreshWhileHiddenLeavesTheWindowHidden) {
