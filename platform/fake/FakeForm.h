@@ -14,13 +14,7 @@ class FakeForm;
 
 class FakeControl : public Control {
   public:
-    FakeControl(FakeForm& form, const ControlLayout& layout)
-        : form_(form),
-          layout_(layout),
-          text_(layout.caption),
-          toolTip_(layout.toolTip),
-          bounds_(layout.rect),
-          foreColor_(layout.foreColor) {}
+    FakeControl(FakeForm& form, const ControlLayout& layout) : form_(form), layout_(layout) {}
 
     std::u16string text() const override { return text_; }
     void setText(const std::u16string& text) override;
@@ -74,12 +68,12 @@ class FakeControl : public Control {
 
     FakeForm& form_;
     const ControlLayout layout_;
-    std::u16string text_, toolTip_;
+    std::u16string text_{layout_.caption}, toolTip_{layout_.toolTip};
     bool enabled_ = true, checked_ = false, underline_ = false;
     Selection selection_;
-    RectTw bounds_;
+    RectTw bounds_ = layout_.rect;
     int value_ = 0, minimum_ = 0, maximum_ = 0;
-    Color foreColor_;
+    Color foreColor_ = layout_.foreColor;
 };
 
 class FakeMenuItem : public MenuItem {

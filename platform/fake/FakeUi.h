@@ -112,22 +112,20 @@ class FakeClipboard : public Clipboard {
     std::optional<ClipboardText> read() override {
         ++reads;
         if (locked) return std::nullopt;
-        return ClipboardText{text_, confidential_};
+        return contents_;
     }
     std::uint32_t sequenceNumber() const override { return sequence_; }
 
     // Another program copies: the contents change and so does the sequence number.
     void copy(std::u16string text, bool confidential = false) {
-        text_ = std::move(text);
-        confidential_ = confidential;
+        contents_ = {std::move(text), confidential};
         ++sequence_;
     }
     bool locked = false;
     int reads = 0;
 
   private:
-    std::u16string text_;
-    bool confidential_ = false;
+    ClipboardText contents_;
     std::uint32_t sequence_ = 1;
 };
 
