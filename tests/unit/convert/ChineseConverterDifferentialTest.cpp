@@ -81,6 +81,9 @@ TEST(ChineseConverterAgainstOpenCC, DictionaryTextAloneAndGlued) {
             text += rng() % 8 == 0 ? fillers[rng() % std::size(fillers)] : entry.substr(0, cut);
         }
     }
+    // Every character of the BMP, held by a dictionary or not, 64 a line.
+    for (char16_t c = 1; c != 0; ++c)
+        if (c < 0xD800 || c > 0xDFFF) text += Utf16ToUtf8({&c, 1}) + (c % 64 ? "" : "\n");
     ExpectSameAsOpenCC(text);
 }
 
