@@ -68,9 +68,7 @@ TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndItsPanelsStay) {
         std::function<void(fake::FakeFiles&)> fault;
         std::u16string typed = u"";
     } cases[] = {
-        {"SaveCurrent", [](fake::FakeFiles& f) { f.freeBytes = 2; }},
         {"SaveCurrent", [](fake::FakeFiles& f) { f.readOnly.insert(kFile); }},
-        {"SaveCurrent", [](fake::FakeFiles& f) { f.missingFolders.insert(u"C:\\d"); }},
         {"SaveAll", [](fake::FakeFiles& f) { f.unreadable.insert(kFile); }},
         // An old ANSI file that the code page cannot read back cannot become UTF-8 whole.
         {"SaveAll", [](fake::FakeFiles& f) { f.files[kFile] = "\x81"; }, u"中"},
