@@ -187,7 +187,10 @@ TEST_F(SavingTest, APanelAddedDuringTheLoopIsNeitherSavedNorRemoved) {
         content().paste(u"new");
     };
     Save("SaveAll", {u"C:\\d\\1", std::nullopt, u"C:\\d\\3"});
-    EXPECT_EQ(fileDialog.requests.size(), 2u);
+    ASSERT_EQ(fileDialog.requests.size(), 2u);
+    // The next dialog opens where the last file went, without offering its name again.
+    EXPECT_EQ(fileDialog.requests[1].initialFolder, u"C:\\d");
+    EXPECT_EQ(fileDialog.requests[1].fileName, u"");
     EXPECT_EQ(PanelTexts(), (Texts{u"2", u"new"}));
     EXPECT_EQ(position(), u"1/2");
     EXPECT_EQ(content().text(), u"2");
