@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::u16string_view kFolder = u"C:\\程序\\PenWick";
 
-// Read-back, rounding and the boolean rule are the number-text fuzz target's; here exact texts.
+// Rounding and the boolean rule are the number-text fuzz target's, reading back what was
+// written the settings target's; here exact texts.
 TEST(NumberText, WrittenWithoutBlanksAndReadUpToTheFirstNonNumber) {
     const std::pair<float, std::u16string_view> written[] = {
         {3255.0f, u"3255"}, {12.5f, u"12.5"}, {-0.0f, u"0"}, {1234567.0f, u"1234567"}};
