@@ -1,10 +1,12 @@
 #pragma once
 // What every fuzz target shares: a property check that stops like a crash, so that libFuzzer
-// keeps the input, and texts made from the fuzzer's bytes.
+// keeps the input, texts made from the fuzzer's bytes, and code points read from UTF-8 and UTF-16
+// independently of the program's own routines.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #define PW_FUZZ_CHECK(condition)                                                                  \
@@ -28,6 +30,39 @@ inline std::u16string TakeText(FuzzedDataProvider& in, std::size_t maxBytes = 40
         text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                              static_cast<unsigned char>(bytes[i + 1]) << 8));
     return text;
+}
+
+// Code points of UTF-8, surrogates in their own three-byte form included; nullopt when the
+// bytes are not UTF-8.
+inline std::optional<std::u32string> DecodeUtf8(std::string_view bytes) {
+    std::u32string out;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const std::size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 0;
+        if (n == 0 || i + n > bytes.size()) return std::nullopt;
+        char32_t c = n == 1 ? b : b & (0x7F >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto t = static_cast<unsigned char>(bytes[i + k]);
+            if ((t & 0xC0) != 0x80) return std::nullopt;
+            c = (c << 6) | (t & 0x3F);
+        }
+        out += c;
+        i += n;
+    }
+    return out;
+}
+
+// Code points of UTF-16; an unpaired surrogate stands for itself.
+inline std::u32string CodePoints(std::u16string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        out += c;
+    }
+    return out;
 }
 
 }  // namespace pw::fuzz

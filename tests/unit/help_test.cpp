@@ -16,7 +16,6 @@ TEST(ProgramFilePath, PutsOneBackslashBetweenAlsoAtADriveRoot) {
 }
 
 TEST(VersionLabel, ShowsTheMinorNumberInTwoDigitsAndTheBuild) {
-    EXPECT_EQ(VersionLabel({1, 10, 31}), u"版本：1.10，第31次编译");
     EXPECT_EQ(VersionLabel({2, 5, 7}), u"版本：2.05，第7次编译");
 }
 
@@ -24,104 +23,77 @@ class Help : public MainFixture {
   protected:
     void SetUp() override { Start(); }
     fake::FakeForm& about() { return ui.form("frmAbout"); }
-    static fake::FakeShell::Call Opened(Form& owner, std::u16string target) {
-        return {&owner, std::move(target), u"C:\\PenWick"};
-    }
-    const std::u16string mailto_ = u"mailto:" + std::u16string(kMailAddress);
 };
 
-TEST_F(Help, MenuCommandsHandTheirTargetsToTheShell) {
-    const std::pair<const char*, std::u16string> cases[] = {
-        {"HelpContent", u"C:\\PenWick\\PWick.chm"},
-        {"HelpReadMe", u"C:\\PenWick\\readme.txt"},
-        {"HelpWeb", std::u16string(kHomePage)},
-        {"HelpMail", mailto_},
-    };
-    for (const auto& [item, target] : cases) {
-        shell.calls.clear();
-        form().menu(item).click();
-        EXPECT_EQ(shell.calls, std::vector{Opened(form(), target)}) << item;
-    }
-}
-
-TEST_F(Help, AboutLinksOpenWithTheDialogAsOwnerAndTheDialogStays) {
-    form().menu("HelpAbout").click();
+// The help file and the read-me, with the program's folder, are the end-to-end tests'.
+TEST_F(Help, TheWebAndMailCommandsAndLinksOpenWithTheirWindowAsOwner) {
+    Command("HelpWeb");
+    Command("HelpMail");
+    Command("HelpAbout");
     about().control("lblHttp").click();
     about().control("lblMail").click();
-    EXPECT_EQ(shell.calls,
-              (std::vector{Opened(about(), std::u16string(kHomePage)), Opened(about(), mailto_)}));
+    const std::u16string web(kHomePage), mail = u"mailto:" + std::u16string(kMailAddress);
+    const std::u16string folder = u"C:\\PenWick";
+    EXPECT_EQ(shell.calls, (std::vector<fake::FakeShell::Call>{{&form(), web, folder},
+                                                               {&form(), mail, folder},
+                                                               {&about(), web, folder},
+                                                               {&about(), mail, folder}}));
     EXPECT_TRUE(about().visible());
 }
 
-TEST_F(Help, AboutOpensCentredWithTheVersion) {
-    form().menu("TrayAbout").click();
-    const RectTw r = about().bounds();
+TEST_F(Help, AboutOpensCentredAndASecondCommandLeavesItWhereItIs) {
+    Command("TrayAbout");
+    fake::FakeForm& first = about();
+    const RectTw r = first.bounds();
     EXPECT_EQ(r.left, std::trunc((1024 * 15 - r.width) / 2));
     EXPECT_EQ(r.top, std::trunc((768 * 15 - r.height) / 2));
-    EXPECT_TRUE(about().visible());
-    EXPECT_EQ(about().control("lblVersion").text(), u"版本：1.10，第31次编译");
+    EXPECT_TRUE(first.visible());
+    first.setBounds({15, 30, r.width, r.height});
+    Command("HelpAbout");
+    EXPECT_EQ(&about(), &first);
+    EXPECT_EQ(first.bounds(), (RectTw{15, 30, r.width, r.height}));
 }
 
 TEST_F(Help, OnlyTheLinkUnderThePointerIsBlueAndUnderlined) {
-    constexpr Color kBlue = Rgb(0, 0, 255), kBlack = Rgb(0, 0, 0);
-    struct Case {
-        const char* over;  // empty: the dialog's background
-        bool mailHot, httpHot;
-    };
-    const Case cases[] = {{"lblMail", true, false},     {"lblHttp", false, true},
-                          {"picIcon", false, false},    {"lblTitle", false, false},
-                          {"lblVersion", false, false}, {"lblDisclaimer", false, false},
-                          {"cmdOK", false, false},      {"", false, false}};
-    form().menu("HelpAbout").click();
-    auto& mail = about().control("lblMail");
-    auto& http = about().control("lblHttp");
-    for (const Case& c : cases) {
+    // Where the pointer is (empty: the dialog's background) and which link is lit.
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"lblMail", "lblMail"}, {"lblHttp", "lblHttp"}, {"picIcon", ""}, {"lblTitle", ""},
+        {"lblVersion", ""},     {"lblDisclaimer", ""},  {"cmdOK", ""},   {"", ""}};
+    Command("HelpAbout");
+    for (const auto& [over, lit] : cases) {
         // Start from the other link lit, so that every case has something to change.
-        (c.over == std::string_view("lblHttp") ? mail : http).moveMouse();
-        if (*c.over)
-            about().control(c.over).moveMouse();
-        else
+        about().control(over == "lblHttp" ? "lblMail" : "lblHttp").moveMouse();
+        if (over.empty())
             about().moveMouse();
-        EXPECT_EQ(mail.underline(), c.mailHot) << c.over;
-        EXPECT_EQ(mail.foreColor(), c.mailHot ? kBlue : kBlack) << c.over;
-        EXPECT_EQ(http.underline(), c.httpHot) << c.over;
-        EXPECT_EQ(http.foreColor(), c.httpHot ? kBlue : kBlack) << c.over;
+        else
+            about().control(over).moveMouse();
+        for (const std::string_view link : {"lblMail", "lblHttp"}) {
+            EXPECT_EQ(about().control(link).underline(), lit == link) << over;
+            EXPECT_EQ(about().control(link).foreColor(), Rgb(0, 0, lit == link ? 255 : 0)) << over;
+        }
     }
 }
 
-TEST_F(Help, ASecondAboutCommandLeavesTheOpenDialogAlone) {
-    form().menu("HelpAbout").click();
-    fake::FakeForm& first = about();
-    first.setBounds({15, 30, first.bounds().width, first.bounds().height});
-    form().menu("TrayAbout").click();
-    EXPECT_EQ(&about(), &first);
-    EXPECT_EQ(first.bounds().left, 15);
-    EXPECT_EQ(first.bounds().top, 30);
-}
-
+// How each way of closing focuses a visible main window is the end-to-end tests'.
 TEST_F(Help, ClosingLeavesAHiddenMainWindowHiddenAndReopensAfresh) {
     const std::pair<const char*, void (*)(fake::FakeForm&)> closers[] = {
         {"OK", [](fake::FakeForm& f) { f.control("cmdOK").click(); }},
         {"close box", [](fake::FakeForm& f) { f.closeFromFrame(); }},
     };
-    form().menu("PanelClose").click();
+    Hide();
     for (const auto& [name, close] : closers) {
-        form().menu("TrayAbout").click();
+        Command("TrayAbout");
         about().control("lblMail").moveMouse();
         close(about());
         EXPECT_TRUE(about().destroyed()) << name;
         EXPECT_FALSE(form().visible()) << name;
         EXPECT_FALSE(form().active()) << name;
     }
-    form().menu("TrayAbout").click();
+    Command("TrayAbout");
     EXPECT_FALSE(about().destroyed());
     EXPECT_FALSE(about().control("lblMail").underline());
     EXPECT_EQ(about().control("lblHttp").foreColor(), kButtonTextColor);
-}
-
-TEST_F(Help, ExitClosesAnOpenAboutDialog) {
-    form().menu("HelpAbout").click();
-    form().menu("PanelExit").click();
+    Command("TrayQuit");
     EXPECT_TRUE(about().destroyed());
 }
 

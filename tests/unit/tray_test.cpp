@@ -8,22 +8,30 @@ using TrayIcon = MainFixture;
 constexpr std::intptr_t kClick = 0x0201, kDoubleClick = 0x0203, kRightDown = 0x0204,
                         kRightUp = 0x0205;
 
-TEST_F(TrayIcon, StartAddsTheIconInTheStateOfWatchingThenHooks) {
-    for (const char16_t* getClip : {u"True", u"FALSE"}) {
-        SetSetting(u"GetClip", getClip);
+TEST_F(TrayIcon, ComesAtStartInTheStateOfWatchingAgainForANewTaskbarAndGoesAtExit) {
+    for (const bool getClip : {true, false}) {
+        SetSetting(u"GetClip", getClip ? u"True" : u"False");
         notifyIcon.calls.clear();
         Start();
         ASSERT_FALSE(notifyIcon.calls.empty());
         const auto& add = notifyIcon.calls.front();
         EXPECT_EQ(add.action, NotifyAction::Add);
         EXPECT_EQ(add.data.szTip, u"PenWick");
-        EXPECT_EQ(add.data.hIcon, getClip == std::u16string_view(u"True") ? TrayPicture::Program
-                                                                          : TrayPicture::Paused);
+        EXPECT_EQ(add.data.hIcon, getClip ? TrayPicture::Program : TrayPicture::Paused);
         EXPECT_EQ(add.data.hWnd, &form());
         EXPECT_TRUE(form().hooked());
     }
+    notifyIcon.shown = false;  // Explorer went away and took the icon with it
+    form().deliver(fake::FakeNotifyIcon::kTaskbarCreated, 0, 0);
+    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Add);
+    EXPECT_TRUE(notifyIcon.shown);
+    Command("TrayQuit");
+    EXPECT_FALSE(form().hooked());
+    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Delete);
+    EXPECT_FALSE(notifyIcon.shown);
 }
 
+// What the double click and the right button do is shown on a real tray icon end to end.
 TEST_F(TrayIcon, OnlyTheIconsDoubleClickAndRightButtonDoAnything) {
     Start();
     Hide();
@@ -38,24 +46,6 @@ TEST_F(TrayIcon, OnlyTheIconsDoubleClickAndRightButtonDoAnything) {
     EXPECT_FALSE(form().menu("TrayShow").visible());
     form().deliver(kTrayCallbackMessage, kTrayIconId, kRightDown);
     EXPECT_EQ(form().poppedUp(), "mnuTray");
-}
-
-TEST_F(TrayIcon, ANewTaskbarGetsTheIconBack) {
-    Start();
-    const auto before = notifyIcon.calls.size();
-    notifyIcon.shown = false;  // Explorer went away and took the icon with it
-    form().deliver(fake::FakeNotifyIcon::kTaskbarCreated, 0, 0);
-    ASSERT_EQ(notifyIcon.calls.size(), before + 1);
-    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Add);
-    EXPECT_TRUE(notifyIcon.shown);
-}
-
-TEST_F(TrayIcon, ExitUnhooksAndRemovesTheIcon) {
-    Start();
-    Command("TrayQuit");
-    EXPECT_FALSE(form().hooked());
-    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Delete);
-    EXPECT_FALSE(notifyIcon.shown);
 }
 
 }  // namespace
