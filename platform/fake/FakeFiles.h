@@ -20,16 +20,13 @@ class FakeFiles : public Files {
         return it->second;
     }
     bool replace(std::u16string_view path, std::string_view bytes) override {
-        const auto folder = path.substr(0, path.rfind(u'\\'));
-        if (readOnly.contains(path) || missingFolders.contains(folder) || bytes.size() > freeBytes)
-            return false;
+        if (readOnly.contains(path)) return false;
         files[std::u16string(path)] = bytes;
         return true;
     }
 
     std::map<std::u16string, std::string, std::less<>> files;
-    std::set<std::u16string, std::less<>> unreadable, readOnly, missingFolders;
-    std::size_t freeBytes = std::string::npos;
+    std::set<std::u16string, std::less<>> unreadable, readOnly;
 };
 
 // Latin-1 without the C1 controls, which stand for what a code page cannot hold.

@@ -34,7 +34,6 @@ class FakeUi : public Ui {
     MsgResult messageBox(Form*, std::u16string_view text, std::u16string_view title, MsgIcon icon,
                          MsgButtons buttons) override {
         shown.push_back({std::u16string(text), std::u16string(title), icon, buttons});
-        if (whileBoxOpen) whileBoxOpen(shown.back());
         if (answers.empty()) return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::No;
         const MsgResult r = answers.front();
         answers.pop_front();
@@ -48,8 +47,6 @@ class FakeUi : public Ui {
 
     // Answers for the coming message boxes; without one a box is closed with OK, or No.
     std::deque<MsgResult> answers;
-    // Runs while a message box is open, before it is answered.
-    std::function<void(const ShownMessage&)> whileBoxOpen;
     std::vector<ShownMessage> shown;
     std::vector<RectTw> screens{{0, 0, 1024 * 15, 768 * 15}};
     bool quitRequested = false;
@@ -117,8 +114,8 @@ class FakeClipboard : public Clipboard {
     std::uint32_t sequenceNumber() const override { return sequence_; }
 
     // Another program copies: the contents change and so does the sequence number.
-    void copy(std::u16string text, bool confidential = false) {
-        contents_ = {std::move(text), confidential};
+    void copy(std::u16string text) {
+        contents_ = {std::move(text)};
         ++sequence_;
     }
     bool locked = false;
