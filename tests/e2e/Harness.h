@@ -1,19 +1,22 @@
-// Drives PWick.exe from outside, the way a user or an accessibility tool would:
-// windows by caption, controls by class and text, window messages, clipboard and
-// registry. Everything waits by polling for a state, never by sleeping.
+// Drives PWick.exe from outside, the way a user or an accessibility tool would: windows by
+// caption, controls by class and text, window messages, the keyboard, clipboard and registry.
+// Everything waits by polling for a state, never by sleeping.
 #pragma once
 
 #include <windows.h>
 // After windows.h.
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/MainLayout.h"
 #include "platform/Identity.h"
 
 namespace e2e {
@@ -22,19 +25,26 @@ using namespace std::chrono_literals;
 using Millis = std::chrono::milliseconds;
 
 inline constexpr Millis kTimeout = 10s;
-// The program's identity; wchar_t is UTF-16 here.
+// wchar_t is UTF-16 here.
 inline std::wstring_view wide(std::u16string_view text) {
     return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
 }
 inline const std::wstring_view kCaption = wide(pw::kMainCaption);
-inline const std::wstring_view kBoxCaption = wide(pw::kProductName);
-inline const std::wstring_view kKeyPath = wide(pw::kSettingsKey);
+inline const std::wstring_view kBoxCaption = wide(pw::kProductName);   // the message boxes'
+inline const wchar_t* const kKeyPath = wide(pw::kSettingsKey).data();  // a literal's: NUL-ended
 
-// Calls condition until it holds or the timeout passes; true when it held.
-bool poll(const std::function<bool()>& condition, Millis timeout = kTimeout);
-
-// Calls produce until it returns something true (a window) and returns that, or the last
-// result after the timeout.
+// Calls condition until it holds or the timeout passes; true when it held. Meanwhile the
+// driver's own window answers what the program sends it, such as WM_DESTROYCLIPBOARD.
+inline bool poll(const std::function<bool()>& condition, Millis timeout = kTimeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+    }
+    return true;
+}
+// Calls produce until it returns something true (a window) and returns that.
 template <class Fn>
 auto waitFor(Fn produce, Millis timeout = kTimeout) -> decltype(produce()) {
     decltype(produce()) value{};
@@ -42,104 +52,319 @@ auto waitFor(Fn produce, Millis timeout = kTimeout) -> decltype(produce()) {
     return value;
 }
 
-std::wstring driverDirectory();  // folder of PWE2E.exe, no trailing backslash
-std::wstring programPath();      // %PW_EXE%, else driverDirectory() + L"\\PWick.exe"
-
-class Program {
-  public:
-    Program() = default;
-    ~Program() { terminate(); }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    bool start(const std::wstring& folder = {});  // in the exe's folder unless another is given
-    bool running() const;
-    DWORD pid() const { return pid_; }
-    // Exit code once the process has ended within the timeout.
-    std::optional<DWORD> waitForExit(Millis timeout = kTimeout);
-    // Kills the program if still running.
-    void terminate();
-    // Top-level window with this caption, a visible one first; returns once the program has
-    // also reached its message loop, so controls made in WM_CREATE exist.
-    HWND waitForWindow() const;
-    // A message box (class #32770) of this process.
-    HWND waitForDialog(Millis timeout = kTimeout) const;
-
-  private:
-    HANDLE process_ = nullptr;
-    DWORD pid_ = 0;
-};
-
-// Top-level windows of the process, hidden ones too, of this class (any when null).
-std::vector<HWND> topWindows(DWORD pid, const wchar_t* className = nullptr);
-// A direct child of this class, with this text when one is given.
-inline HWND findChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
-    return FindWindowExW(parent, nullptr, className, text);
+// Folder of PWE2E.exe and PWick.exe, no trailing backslash.
+inline std::wstring driverDirectory() {
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return path.substr(0, path.find_last_of(L'\\'));
 }
-std::wstring windowText(HWND window);  // WM_GETTEXT, so it works for edits too
-inline bool isVisible(HWND window) { return IsWindowVisible(window); }
-inline bool isEnabled(HWND window) { return IsWindowEnabled(window); }
+
+// SendMessageTimeout; nothing when the target did not answer in time.
+inline std::optional<LRESULT> send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                   Millis timeout = 5s) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL,
+                             static_cast<UINT>(timeout.count()), &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+// Posted, so that a modal window it opens does not block the driver.
+inline bool post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return PostMessageW(window, message, wParam, lParam);
+}
+inline bool click(HWND button) { return post(button, BM_CLICK); }
+
+inline std::wstring windowText(HWND window) {  // WM_GETTEXT, so it works for edits too
+    const auto length = send(window, WM_GETTEXTLENGTH);
+    if (!length) return {};
+    std::wstring text(*length + 64, L'\0');  // room in case it grew meanwhile
+    const auto copied =
+        send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied ? std::min<size_t>(*copied, text.size() - 1) : 0);
+    return text;
+}
+// A child of this class, with this text when one is given, read as WM_GETTEXT gives it, which
+// edits keep apart from their window name.
+inline HWND child(HWND parent, const wchar_t* className, std::wstring_view text = {}) {
+    for (HWND w = nullptr; (w = FindWindowExW(parent, w, className, nullptr));)
+        if (text.empty() || windowText(w) == text) return w;
+    return nullptr;
+}
 inline RECT windowRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
 }
 
-// SendMessageTimeout; nothing when the target did not answer in time.
-std::optional<LRESULT> send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                            Millis timeout = 5s);
-inline bool post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return PostMessageW(window, message, wParam, lParam);
+inline bool typeText(HWND window, std::wstring_view text) {  // WM_CHAR for each UTF-16 unit
+    for (wchar_t ch : text)
+        if (!send(window, WM_CHAR, ch, 1)) return false;
+    return true;
 }
-// WM_COMMAND as a menu or accelerator would send it; posted, so a modal box it opens does not
-// block the driver.
-inline bool postCommand(HWND window, WORD id) { return post(window, WM_COMMAND, id); }
-// Same, but waits until the command has been handled.
-inline bool sendCommand(HWND window, WORD id, Millis timeout = 5s) {
-    return send(window, WM_COMMAND, id, 0, timeout).has_value();
+// A key through the system's input queue, with Ctrl held when asked, so that accelerators and
+// the focused control see it as the keyboard delivers it; the window is brought to the front.
+inline bool press(HWND window, WORD key, bool ctrl = false) {
+    SetForegroundWindow(window);
+    if (!poll([&] { return GetForegroundWindow() == window; })) return false;
+    if (ctrl) keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (ctrl) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    return true;
 }
-inline bool click(HWND button) { return post(button, BM_CLICK); }  // posted for the same reason
-// WM_SYSCOMMAND SC_CLOSE, as the caption's close button does.
-inline bool postClose(HWND window) { return post(window, WM_SYSCOMMAND, SC_CLOSE); }
-bool typeText(HWND window, std::wstring_view text);  // WM_CHAR for each UTF-16 unit
 
 // Text of a message box: its static with id 0xFFFF.
-inline std::wstring messageText(HWND dialog) { return windowText(GetDlgItem(dialog, 0xFFFF)); }
+inline std::wstring messageText(HWND box) { return windowText(GetDlgItem(box, 0xFFFF)); }
 // Clicks the button with this id (IDYES, IDNO, IDOK, ...) and waits for the box to go away.
-bool answer(HWND dialog, int buttonId);
+inline bool answer(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    return button && click(button) && poll([box] { return !IsWindow(box); });
+}
 
-bool setClipboardText(std::wstring_view text);  // CF_UNICODETEXT, replaces everything
-// The text together with a registered format holding a DWORD, the way password managers mark
-// what they copy as private.
-bool setClipboardTextMarked(std::wstring_view text, std::wstring_view formatName, DWORD value);
-bool emptyClipboard();
-std::optional<std::wstring> clipboardText();  // nothing if no CF_UNICODETEXT on it
-
-// Empties the clipboard, puts a text on it unless that is empty, and keeps it open, so the
-// program finds it locked, until the object dies.
+// Empties the clipboard and puts a text on it unless that is empty, together with a registered
+// format holding a DWORD when one is named, the way password managers mark what they copy as
+// private. Kept open, so that the program finds it locked, until the object dies.
 class ClipboardLock {
   public:
-    explicit ClipboardLock(std::wstring_view text = {});
-    ~ClipboardLock();
+    explicit ClipboardLock(std::wstring_view text = {}, const wchar_t* mark = nullptr,
+                           DWORD markValue = 0)
+        : open_(open()),
+          held_(open_ && EmptyClipboard() &&
+                (text.empty() || put(CF_UNICODETEXT, std::wstring(text).c_str(),
+                                     (text.size() + 1) * sizeof(wchar_t))) &&
+                (!mark || put(RegisterClipboardFormatW(mark), &markValue, sizeof markValue))) {}
+    ~ClipboardLock() {
+        if (open_) CloseClipboard();
+    }
     ClipboardLock(const ClipboardLock&) = delete;
     ClipboardLock& operator=(const ClipboardLock&) = delete;
     bool held() const { return held_; }
 
+    // Another process may hold the clipboard for a moment; retry instead of failing.
+    static bool open() {
+        static const HWND owner = CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                  nullptr, nullptr, nullptr);
+        return poll([] { return OpenClipboard(owner) != FALSE; }, 5s);
+    }
+
   private:
+    static bool put(UINT format, const void* data, size_t bytes) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        if (!memory) return false;
+        std::memcpy(GlobalLock(memory), data, bytes);
+        GlobalUnlock(memory);
+        if (SetClipboardData(format, memory)) return true;
+        GlobalFree(memory);
+        return false;
+    }
     bool open_, held_;
 };
+inline bool setClipboardText(std::wstring_view text) { return ClipboardLock(text).held(); }
+inline std::optional<std::wstring> clipboardText() {  // nothing if no CF_UNICODETEXT on it
+    if (!ClipboardLock::open()) return std::nullopt;
+    std::optional<std::wstring> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.emplace(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
-// Values under kKeyPath (reads: under any key); root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
-std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name,
-                                          std::wstring_view key = kKeyPath);
-bool regWriteString(HKEY root, std::wstring_view name, std::wstring_view value);
+// A string value under the program's key; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
+inline std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name) {
+    std::wstring text(1 << 20, L'\0');
+    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(root, kKeyPath, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
+                     text.data(), &bytes))
+        return std::nullopt;
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
+}
 // Any type with exactly these bytes, a terminating NUL only where they hold one.
-bool regWriteRaw(HKEY root, std::wstring_view name, DWORD type, std::string_view bytes);
-void regDeleteKey(HKEY root);  // with everything below it, as on a first start
+inline bool regWrite(std::wstring_view name, DWORD type, std::string_view bytes) {
+    return RegSetKeyValueW(HKEY_CURRENT_USER, kKeyPath, std::wstring(name).c_str(), type,
+                           bytes.data(), static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+inline std::string utf16Bytes(std::wstring_view text) {
+    return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)};
+}
 
-// Tools of all tooltip windows of the process.
-int tooltipToolCount(DWORD pid);
-// Text of the tool for this control in any tooltip window of the process.
-std::optional<std::wstring> tooltipTextFor(DWORD pid, HWND control);
+class Program {
+  public:
+    Program() = default;
+    ~Program() { stop(); }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool start(const std::wstring& folder) {  // the working folder
+        stop();
+        const std::wstring exe = driverDirectory() + L"\\PWick.exe";
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        // Under Wine a start right after a kill failed once in about a thousand.
+        for (int attempt = 0; attempt < 3 && !pi.hProcess; ++attempt) {
+            if (attempt) Sleep(200);
+            CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           folder.c_str(), &si, &pi);
+        }
+        if (!pi.hProcess) return false;
+        CloseHandle(pi.hThread);
+        process_ = pi.hProcess;
+        pid_ = pi.dwProcessId;
+        return true;
+    }
+    bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    bool waitForExit() const {
+        return process_ && WaitForSingleObject(process_, 10000) == WAIT_OBJECT_0;
+    }
+    DWORD pid() const { return pid_; }
+    // Top-level windows of the program, hidden ones too, of this class (any when null).
+    std::vector<HWND> windows(const wchar_t* className = nullptr) const {
+        std::vector<HWND> found;
+        for (HWND hwnd = nullptr; (hwnd = FindWindowExW(nullptr, hwnd, className, nullptr));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == pid_) found.push_back(hwnd);
+        }
+        return found;
+    }
+    // A visible top-level window with this caption other than `except`. File dialogs list their
+    // folder first, which takes a while on a busy machine.
+    HWND waitForWindow(std::wstring_view caption, HWND except = nullptr,
+                       Millis timeout = 30s) const {
+        return waitFor(
+            [&] {
+                for (HWND hwnd : windows()) {
+                    // The caption the system keeps: asks nothing of the program, so a busy or
+                    // modal program cannot stall the search.
+                    wchar_t buffer[256];
+                    const std::wstring_view text(buffer, InternalGetWindowText(hwnd, buffer, 256));
+                    if (hwnd != except && IsWindowVisible(hwnd) && text == caption) return hwnd;
+                }
+                return HWND{};
+            },
+            timeout);
+    }
+
+  private:
+    void stop() {  // kills the program if still running
+        if (!process_) return;
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+        CloseHandle(process_);
+        process_ = nullptr;
+    }
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// Tools of all tooltip windows of the program.
+inline int tooltipToolCount(const Program& program) {
+    int count = 0;
+    for (HWND tooltip : program.windows(TOOLTIPS_CLASSW))
+        count += static_cast<int>(send(tooltip, TTM_GETTOOLCOUNT).value_or(0));
+    return count;
+}
+// Text of the tool for this control in any tooltip window of the program.
+inline std::optional<std::wstring> tooltipTextFor(const Program& program, HWND control) {
+    // TOOLINFO and the text buffer go into the program: pointers in TTM_* messages are not
+    // marshalled between processes. comctl32 copies up to INFOTIPSIZE (1024) units.
+    struct Remote {
+        TTTOOLINFOW info;
+        wchar_t text[1024];
+    };
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 program.pid());
+    if (!process) return std::nullopt;
+    auto* remote = static_cast<Remote*>(
+        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    std::optional<std::wstring> text;
+    for (HWND tooltip : program.windows(TOOLTIPS_CLASSW)) {
+        if (!remote || text) break;
+        Remote local{};
+        local.info.cbSize = sizeof local.info;
+        local.info.hwnd = GetParent(control);
+        local.info.uId = reinterpret_cast<UINT_PTR>(control);
+        local.info.lpszText = remote->text;
+        // A tooltip without this tool leaves the text empty.
+        if (WriteProcessMemory(process, remote, &local, sizeof local, nullptr) &&
+            send(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote, &local, sizeof local, nullptr) && local.text[0])
+            text.emplace(local.text, wcsnlen(local.text, 1024));
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return text;
+}
+
+// A started PenWick with its main window and controls found the way a user sees them.
+class PenWick : public ::testing::Test {
+  protected:
+    // Every test starts as a first start, with nothing on the clipboard.
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKeyPath);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kKeyPath);
+        ASSERT_TRUE(ClipboardLock().held());
+    }
+    // Starts the program, from another working folder when one is given.
+    void Launch(const std::wstring& folder = driverDirectory()) {
+        ASSERT_TRUE(program.start(folder));
+        main = program.waitForWindow(kCaption);
+        ASSERT_TRUE(main) << "no main window";
+        // It shows before its message loop runs; its controls exist then.
+        ASSERT_TRUE(poll([&] { return send(main, WM_NULL).has_value(); }));
+        content = child(main, L"Edit");
+        go = child(main, L"Button", L"1/1");
+        first = child(main, L"Button", L"|<");
+        back = child(main, L"Button", L"<");
+        next = child(main, L"Button", L">");
+        last = child(main, L"Button", L">|");
+        ASSERT_TRUE(content && go && first && back && next && last);
+    }
+    // WM_CLOSE, as another program sends it: the program ends and writes its settings.
+    void Close() {
+        ASSERT_TRUE(post(main, WM_CLOSE));
+        ASSERT_TRUE(program.waitForExit()) << "the program did not end";
+    }
+    void Hide() {  // the close box
+        ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_CLOSE));
+        ASSERT_TRUE(poll([&] { return !IsWindowVisible(main); }));
+    }
+    void StoreSetting(std::wstring_view name, std::wstring_view value) {
+        ASSERT_TRUE(regWrite(name, REG_SZ, utf16Bytes({value.data(), value.size() + 1})));
+    }
+    std::wstring Setting(std::wstring_view name) {
+        return regReadString(HKEY_CURRENT_USER, name).value_or(L"<missing>");
+    }
+    // A menu command by its name in the program's own menu table (Wine cannot read another
+    // process's menus); posted, so that a modal window it opens does not block the driver.
+    bool PostCommand(std::string_view item) {
+        return post(main, WM_COMMAND, static_cast<WORD>(pw::MainCommandId(item)));
+    }
+    // Same, but returns once the command has been handled.
+    void Command(std::string_view item, Millis timeout = 5s) {
+        ASSERT_TRUE(send(main, WM_COMMAND, static_cast<WORD>(pw::MainCommandId(item)), 0, timeout));
+    }
+    // A mouse event on the tray icon, as the shell reports it.
+    bool Tray(UINT mouse) { return post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, mouse); }
+    HWND WaitForBox(Millis timeout = kTimeout) {
+        return program.waitForWindow(kBoxCaption, nullptr, timeout);
+    }
+    bool WaitPosition(std::wstring_view expected) {
+        return poll([&] { return windowText(go) == expected; });
+    }
+    bool WaitContent(std::wstring_view expected) {
+        return poll([&] { return windowText(content) == expected; });
+    }
+
+    Program program;  // ended when the test ends
+    HWND main = nullptr, content = nullptr, go = nullptr;
+    HWND first = nullptr, back = nullptr, next = nullptr, last = nullptr;
+};
 
 }  // namespace e2e
