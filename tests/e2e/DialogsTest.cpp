@@ -6,23 +6,13 @@
 namespace e2e {
 namespace {
 
-using Navigation = PenWick;
+using Dialogs = PenWick;
 
-TEST_F(Navigation, CtrlKeysPageAndTheGoToDialogTakesTheArrowsOfTheRealUpDown) {
+TEST_F(Dialogs, GoToTakesTheRealUpDownAndKeysAndOptionsShowsItsPagesOnTheRealTabs) {
     Launch();
-    ASSERT_TRUE(typeText(content, L"1"));
-    for (int i = 2; i <= 7; ++i) {
-        Command("PanelNew");
-        ASSERT_TRUE(typeText(content, std::to_wstring(i)));
-    }
-    const std::pair<WORD, const wchar_t*> steps[] = {
-        {'W', L"6/7"}, {'Q', L"1/7"}, {'R', L"2/7"}, {'T', L"7/7"}, {'W', L"6/7"}};
-    for (const auto& [key, position] : steps) {
-        ASSERT_TRUE(press(main, key, true));
-        EXPECT_TRUE(WaitPosition(position)) << static_cast<char>(key);
-    }
-
-    ASSERT_TRUE(press(main, 'E', true));
+    for (int i = 1; i < 7; ++i) Command("PanelNew");
+    Command("GoBack");
+    ASSERT_TRUE(press(main, 'E', true));  // an accelerator with Ctrl
     HWND dialog = program.waitForWindow(wide(pw::PanelNumFormLayout().caption));
     ASSERT_TRUE(dialog);
     HWND box = child(dialog, L"Edit"), arrows = child(dialog, UPDOWN_CLASSW);
@@ -46,32 +36,27 @@ TEST_F(Navigation, CtrlKeysPageAndTheGoToDialogTakesTheArrowsOfTheRealUpDown) {
     EXPECT_TRUE(poll([&] {
         return !IsWindow(dialog) && IsWindowEnabled(main) && GetForegroundWindow() == main;
     }));
-}
 
-using Dialogs = PenWick;
-
-TEST_F(Dialogs, OptionsShowsItsPagesOnTheRealTabsAndItsNumberBoxesTakeTheirKeys) {
-    Launch();
     Command("EditOption");
-    HWND options = program.waitForWindow(wide(pw::OptionsFormLayout().caption));
-    ASSERT_TRUE(options);
-    HWND tabs = child(options, WC_TABCONTROLW), rate = child(options, L"Edit", L"1000"),
-         limit = child(options, L"Edit", L"0"),
-         quickSave = child(options, L"Button", L"快速保存所有面板");
+    dialog = program.waitForWindow(wide(pw::OptionsFormLayout().caption));
+    ASSERT_TRUE(dialog);
+    HWND tabs = child(dialog, WC_TABCONTROLW), rate = child(dialog, L"Edit", L"1000"),
+         limit = child(dialog, L"Edit", L"0"),
+         quickSave = child(dialog, L"Button", L"快速保存所有面板");
     ASSERT_TRUE(tabs && rate && limit && quickSave);
     EXPECT_TRUE(IsWindowVisible(quickSave) && !IsWindowVisible(rate));
     send(tabs, TCM_SETCURFOCUS, 1);
     EXPECT_TRUE(poll([&] { return !IsWindowVisible(quickSave) && IsWindowVisible(rate); }));
     // The number boxes refuse letters; only the rate takes Ctrl+V.
     ASSERT_TRUE(setClipboardText(L"77"));
-    for (HWND box : {rate, limit}) {
-        send(box, EM_SETSEL, 0, -1);
-        ASSERT_TRUE(typeText(box, L"a5b\x16"));
+    for (HWND number : {rate, limit}) {
+        send(number, EM_SETSEL, 0, -1);
+        ASSERT_TRUE(typeText(number, L"a5b\x16"));
     }
     EXPECT_EQ(windowText(rate), L"577");
     EXPECT_EQ(windowText(limit), L"5");
-    ASSERT_TRUE(press(options, VK_ESCAPE));
-    EXPECT_TRUE(poll([&] { return !IsWindowVisible(options) && GetForegroundWindow() == main; }));
+    ASSERT_TRUE(press(dialog, VK_ESCAPE));
+    EXPECT_TRUE(poll([&] { return !IsWindowVisible(dialog) && GetForegroundWindow() == main; }));
 }
 
 }  // namespace

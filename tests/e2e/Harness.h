@@ -24,7 +24,6 @@ namespace e2e {
 using namespace std::chrono_literals;
 using Millis = std::chrono::milliseconds;
 
-inline constexpr Millis kTimeout = 10s;
 // wchar_t is UTF-16 here.
 inline std::wstring_view wide(std::u16string_view text) {
     return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
@@ -35,7 +34,7 @@ inline const wchar_t* const kKeyPath = wide(pw::kSettingsKey).data();  // a lite
 
 // Calls condition until it holds or the timeout passes; true when it held. Meanwhile the
 // driver's own window answers what the program sends it, such as WM_DESTROYCLIPBOARD.
-inline bool poll(const std::function<bool()>& condition, Millis timeout = kTimeout) {
+inline bool poll(const std::function<bool()>& condition, Millis timeout = 10s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline) return false;
@@ -46,7 +45,7 @@ inline bool poll(const std::function<bool()>& condition, Millis timeout = kTimeo
 }
 // Calls produce until it returns something true (a window) and returns that.
 template <class Fn>
-auto waitFor(Fn produce, Millis timeout = kTimeout) -> decltype(produce()) {
+auto waitFor(Fn produce, Millis timeout = 10s) -> decltype(produce()) {
     decltype(produce()) value{};
     poll([&] { return static_cast<bool>(value = produce()); }, timeout);
     return value;
@@ -263,45 +262,6 @@ class Program {
     DWORD pid_ = 0;
 };
 
-// Tools of all tooltip windows of the program.
-inline int tooltipToolCount(const Program& program) {
-    int count = 0;
-    for (HWND tooltip : program.windows(TOOLTIPS_CLASSW))
-        count += static_cast<int>(send(tooltip, TTM_GETTOOLCOUNT).value_or(0));
-    return count;
-}
-// Text of the tool for this control in any tooltip window of the program.
-inline std::optional<std::wstring> tooltipTextFor(const Program& program, HWND control) {
-    // TOOLINFO and the text buffer go into the program: pointers in TTM_* messages are not
-    // marshalled between processes. comctl32 copies up to INFOTIPSIZE (1024) units.
-    struct Remote {
-        TTTOOLINFOW info;
-        wchar_t text[1024];
-    };
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 program.pid());
-    if (!process) return std::nullopt;
-    auto* remote = static_cast<Remote*>(
-        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    std::optional<std::wstring> text;
-    for (HWND tooltip : program.windows(TOOLTIPS_CLASSW)) {
-        if (!remote || text) break;
-        Remote local{};
-        local.info.cbSize = sizeof local.info;
-        local.info.hwnd = GetParent(control);
-        local.info.uId = reinterpret_cast<UINT_PTR>(control);
-        local.info.lpszText = remote->text;
-        // A tooltip without this tool leaves the text empty.
-        if (WriteProcessMemory(process, remote, &local, sizeof local, nullptr) &&
-            send(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(remote)) &&
-            ReadProcessMemory(process, remote, &local, sizeof local, nullptr) && local.text[0])
-            text.emplace(local.text, wcsnlen(local.text, 1024));
-    }
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    return text;
-}
-
 // A started PenWick with its main window and controls found the way a user sees them.
 class PenWick : public ::testing::Test {
   protected:
@@ -320,20 +280,7 @@ class PenWick : public ::testing::Test {
         ASSERT_TRUE(poll([&] { return send(main, WM_NULL).has_value(); }));
         content = child(main, L"Edit");
         go = child(main, L"Button", L"1/1");
-        first = child(main, L"Button", L"|<");
-        back = child(main, L"Button", L"<");
-        next = child(main, L"Button", L">");
-        last = child(main, L"Button", L">|");
-        ASSERT_TRUE(content && go && first && back && next && last);
-    }
-    // WM_CLOSE, as another program sends it: the program ends and writes its settings.
-    void Close() {
-        ASSERT_TRUE(post(main, WM_CLOSE));
-        ASSERT_TRUE(program.waitForExit()) << "the program did not end";
-    }
-    void Hide() {  // the close box
-        ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_CLOSE));
-        ASSERT_TRUE(poll([&] { return !IsWindowVisible(main); }));
+        ASSERT_TRUE(content && go);
     }
     void StoreSetting(std::wstring_view name, std::wstring_view value) {
         ASSERT_TRUE(regWrite(name, REG_SZ, utf16Bytes({value.data(), value.size() + 1})));
@@ -352,7 +299,7 @@ class PenWick : public ::testing::Test {
     }
     // A mouse event on the tray icon, as the shell reports it.
     bool Tray(UINT mouse) { return post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, mouse); }
-    HWND WaitForBox(Millis timeout = kTimeout) {
+    HWND WaitForBox(Millis timeout = 10s) {
         return program.waitForWindow(kBoxCaption, nullptr, timeout);
     }
     bool WaitPosition(std::wstring_view expected) {
@@ -362,9 +309,8 @@ class PenWick : public ::testing::Test {
         return poll([&] { return windowText(content) == expected; });
     }
 
-    Program program;  // ended when the test ends
-    HWND main = nullptr, content = nullptr, go = nullptr;
-    HWND first = nullptr, back = nullptr, next = nullptr, last = nullptr;
+    Program program;                                       // ended when the test ends
+    HWND main = nullptr, content = nullptr, go = nullptr;  // cmdGo, with the position
 };
 
 }  // namespace e2e
