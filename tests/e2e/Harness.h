@@ -28,8 +28,6 @@ using Millis = std::chrono::milliseconds;
 inline std::wstring_view wide(std::u16string_view text) {
     return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
 }
-inline const std::wstring_view kCaption = wide(pw::kMainCaption);
-inline const std::wstring_view kBoxCaption = wide(pw::kProductName);   // the message boxes'
 inline const wchar_t* const kKeyPath = wide(pw::kSettingsKey).data();  // a literal's: NUL-ended
 
 // Calls condition until it holds or the timeout passes; true when it held. Meanwhile the
@@ -43,14 +41,6 @@ inline bool poll(const std::function<bool()>& condition, Millis timeout = 10s) {
     }
     return true;
 }
-// Calls produce until it returns something true (a window) and returns that.
-template <class Fn>
-auto waitFor(Fn produce, Millis timeout = 10s) -> decltype(produce()) {
-    decltype(produce()) value{};
-    poll([&] { return static_cast<bool>(value = produce()); }, timeout);
-    return value;
-}
-
 // Folder of PWE2E.exe and PWick.exe, no trailing backslash.
 inline std::wstring driverDirectory() {
     std::wstring path(32768, L'\0');
@@ -71,7 +61,6 @@ inline std::optional<LRESULT> send(HWND window, UINT message, WPARAM wParam = 0,
 inline bool post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return PostMessageW(window, message, wParam, lParam);
 }
-inline bool click(HWND button) { return post(button, BM_CLICK); }
 
 inline std::wstring windowText(HWND window) {  // WM_GETTEXT, so it works for edits too
     const auto length = send(window, WM_GETTEXTLENGTH);
@@ -117,7 +106,7 @@ inline std::wstring messageText(HWND box) { return windowText(GetDlgItem(box, 0x
 // Clicks the button with this id (IDYES, IDNO, IDOK, ...) and waits for the box to go away.
 inline bool answer(HWND box, int buttonId) {
     HWND button = GetDlgItem(box, buttonId);
-    return button && click(button) && poll([box] { return !IsWindow(box); });
+    return button && post(button, BM_CLICK) && poll([box] { return !IsWindow(box); });
 }
 
 // Empties the clipboard and puts a text on it unless that is empty, together with a registered
@@ -217,7 +206,6 @@ class Program {
         pid_ = pi.dwProcessId;
         return true;
     }
-    bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool waitForExit() const {
         return process_ && WaitForSingleObject(process_, 10000) == WAIT_OBJECT_0;
     }
@@ -236,18 +224,20 @@ class Program {
     // folder first, which takes a while on a busy machine.
     HWND waitForWindow(std::wstring_view caption, HWND except = nullptr,
                        Millis timeout = 30s) const {
-        return waitFor(
+        HWND found = nullptr;
+        poll(
             [&] {
                 for (HWND hwnd : windows()) {
                     // The caption the system keeps: asks nothing of the program, so a busy or
                     // modal program cannot stall the search.
                     wchar_t buffer[256];
                     const std::wstring_view text(buffer, InternalGetWindowText(hwnd, buffer, 256));
-                    if (hwnd != except && IsWindowVisible(hwnd) && text == caption) return hwnd;
+                    if (hwnd != except && IsWindowVisible(hwnd) && text == caption) found = hwnd;
                 }
-                return HWND{};
+                return found != nullptr;
             },
             timeout);
+        return found;
     }
 
   private:
@@ -274,7 +264,7 @@ class PenWick : public ::testing::Test {
     // Starts the program, from another working folder when one is given.
     void Launch(const std::wstring& folder = driverDirectory()) {
         ASSERT_TRUE(program.start(folder));
-        main = program.waitForWindow(kCaption);
+        main = program.waitForWindow(wide(pw::kMainCaption));
         ASSERT_TRUE(main) << "no main window";
         // It shows before its message loop runs; its controls exist then.
         ASSERT_TRUE(poll([&] { return send(main, WM_NULL).has_value(); }));
@@ -300,7 +290,7 @@ class PenWick : public ::testing::Test {
     // A mouse event on the tray icon, as the shell reports it.
     bool Tray(UINT mouse) { return post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, mouse); }
     HWND WaitForBox(Millis timeout = 10s) {
-        return program.waitForWindow(kBoxCaption, nullptr, timeout);
+        return program.waitForWindow(wide(pw::kProductName), nullptr, timeout);
     }
     bool WaitPosition(std::wstring_view expected) {
         return poll([&] { return windowText(go) == expected; });

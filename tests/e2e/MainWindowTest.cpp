@@ -17,13 +17,12 @@ TEST_F(MainWindow, ASecondStartEndsAtOnceDeletingAsksInABoxAndFunctionKeysConver
     Program second;
     ASSERT_TRUE(second.start(driverDirectory()));
     ASSERT_TRUE(second.waitForExit()) << "the second instance kept running";
-    EXPECT_TRUE(program.running());
+    EXPECT_TRUE(IsWindow(main));
 
     Command("GoFirst");
     for (const int button : {IDNO, IDYES}) {
         ASSERT_TRUE(PostCommand("PanelDel"));
         HWND box = WaitForBox();
-        ASSERT_TRUE(box);
         EXPECT_EQ(messageText(box), L"您确定要删除第1个面板吗？");
         ASSERT_TRUE(answer(box, button));
     }
@@ -84,8 +83,7 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
     // Ending the session ends the program like any other end.
     ASSERT_TRUE(send(main, WM_QUERYENDSESSION));
     ASSERT_TRUE(post(main, WM_ENDSESSION, TRUE));
-    ASSERT_TRUE(poll([] { return regReadString(HKEY_LOCAL_MACHINE, L"Version").has_value(); }));
-    EXPECT_EQ(regReadString(HKEY_LOCAL_MACHINE, L"Version"), L"1.10.0031");
+    ASSERT_TRUE(poll([] { return regReadString(HKEY_LOCAL_MACHINE, L"Version") == L"1.10.0031"; }));
     for (const Stored& c : cases) EXPECT_TRUE(Setting(c.name) == c.afterEnd) << c.name;
 }
 

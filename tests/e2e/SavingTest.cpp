@@ -25,9 +25,6 @@ class Saving : public PenWick {
         fs::create_directory(folder);
     }
     std::wstring In(std::wstring_view name) { return folder + L"\\" + std::wstring(name); }
-    void Write(std::wstring_view name, std::string_view bytes) {
-        std::ofstream(fs::path(In(name)), std::ios::binary) << bytes;
-    }
     // Puts a text into the panel on show through the clipboard, surrogate pairs included.
     void Put(std::wstring_view text, bool inNewPanel = false) {
         if (inNewPanel) Command("PanelNew");
@@ -43,8 +40,10 @@ class Saving : public PenWick {
         EXPECT_TRUE(PostCommand(command));
         HWND dialog = program.waitForWindow(title);
         // The file name box: an edit inside the name combo box.
-        HWND edit = waitFor(
-            [&] { return child(child(child(dialog, L"ComboBoxEx32"), L"ComboBox"), L"Edit"); });
+        HWND edit = nullptr;
+        poll([&] {
+            return (edit = child(child(child(dialog, L"ComboBoxEx32"), L"ComboBox"), L"Edit"));
+        });
         EXPECT_TRUE(dialog && edit) << "no file dialog for " << command;
         whileOpen();
         send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -64,14 +63,13 @@ class Saving : public PenWick {
 
 TEST_F(Saving, QuickSaveAsksBeforeReplacingALockedFileIsReportedAndAnAppendReadsTheCodePage) {
     StoreSetting(L"DelSaved", L"True");
-    Write(L"q01.txt", "old");
-    Write(L"locked.txt", "old");
+    for (const wchar_t* name : {L"q01.txt", L"locked.txt"})
+        std::ofstream(fs::path(In(name)), std::ios::binary) << "old";
     Launch();
     Put(L"中文");
     Put(L"\U0001F600", true);
     Save("SaveAll", L"保存所有面板 - 快速保存", In(L"q.txt"));
     HWND question = WaitForBox();
-    ASSERT_TRUE(question);
     EXPECT_EQ(messageText(question), L"文件" + In(L"q01.txt") + L"已存在，您要更换文件名吗？");
     ASSERT_TRUE(answer(question, IDNO));
     ExpectFile(In(L"q01.txt"), "\xD6\xD0\xCE\xC4\r\n");
@@ -85,11 +83,8 @@ TEST_F(Saving, QuickSaveAsksBeforeReplacingALockedFileIsReportedAndAnAppendReads
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     HWND dialog = Save("SaveCurrent", L"保存第1个面板", target);
     // The dialog asks before replacing the file, in its own box with its own title.
-    HWND replace = program.waitForWindow(L"保存第1个面板", dialog);
-    ASSERT_TRUE(replace);
-    ASSERT_TRUE(answer(replace, IDYES));
+    ASSERT_TRUE(answer(program.waitForWindow(L"保存第1个面板", dialog), IDYES));
     HWND box = WaitForBox();
-    ASSERT_TRUE(box);
     EXPECT_EQ(messageText(box), L"无法写入文件" + target + L"！");
     ASSERT_TRUE(answer(box, IDOK));
     CloseHandle(lock);
@@ -152,12 +147,12 @@ TEST_F(Capture, AFiveMegabyteTextHeldOpenForSecondsComesBackWholeButPrivateTexts
 
     ASSERT_TRUE(Tray(WM_RBUTTONDOWN));
     // The menu window may exist a moment before it shows.
-    HWND menu = waitFor([&] {
+    HWND menu = nullptr;
+    ASSERT_TRUE(poll([&] {
         for (HWND w : program.windows(L"#32768"))
-            if (IsWindowVisible(w)) return w;
-        return HWND{};
-    });
-    ASSERT_TRUE(menu) << "no pop-up menu on show";
+            if (IsWindowVisible(w)) menu = w;
+        return menu != nullptr;
+    })) << "no pop-up menu on show";
     // Esc closes it without choosing anything.
     keybd_event(VK_ESCAPE, 0, 0, 0);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
