@@ -2,9 +2,9 @@
 # Runs the end-to-end driver PWE2E.exe against PWick.exe under Wine, in a throwaway
 # prefix on a private Xvfb.
 #   tools/e2e.sh BUILD_DIR [gtest arguments...]
-# BUILD_DIR is the cross build holding PWE2E.exe and PWick.exe. PW_EXE overrides the
-# program, PW_E2E_TIMEOUT (seconds, default 1800) bounds the whole run, PW_DPI (default 96)
-# is the prefix's screen DPI, which the driver sees too.
+# BUILD_DIR is the cross build holding PWE2E.exe and, beside it, the PWick.exe it drives.
+# PW_E2E_TIMEOUT (seconds, default 1800) bounds the whole run, PW_DPI (default 96) is the
+# prefix's screen DPI, which the driver sees too.
 # Exits with the driver's exit code.
 set -euo pipefail
 
@@ -15,12 +15,9 @@ fi
 build="$(cd "$1" && pwd)"
 shift
 driver="$build/PWE2E.exe"
-if [ ! -f "$driver" ]; then
-    echo "no $driver: build the cross tree first" >&2
+if [ ! -f "$driver" ] || [ ! -f "$build/PWick.exe" ]; then
+    echo "no $driver or $build/PWick.exe: build the cross tree first" >&2
     exit 2
-fi
-if [ -z "${PW_EXE:-}" ] && [ ! -f "$build/PWick.exe" ]; then
-    echo "warning: no $build/PWick.exe; the tests will not find the program" >&2
 fi
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

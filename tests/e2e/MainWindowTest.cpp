@@ -38,7 +38,7 @@ TEST_F(MainWindow, ASecondStartEndsAtOnceDeletingAsksInABoxAndFunctionKeysConver
 }
 
 // Wrong types, garbage, missing NULs, a huge path and a window far off the screen: the program
-// starts, falls back value by value, and only an end writes sane values.
+// starts, from another folder, falls back value by value, and only an end writes sane values.
 TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValues) {
     const std::wstring hugePath = L"C:\\声音\\" + std::wstring(64 * 1024, L'叮') + L".wav";
     struct Stored {
@@ -60,7 +60,7 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
         {L"InitDir", REG_QWORD, std::string(8, '\x01'), driverDirectory()},
     };
     for (const Stored& c : cases) ASSERT_TRUE(regWrite(c.name, c.type, c.bytes));
-    Launch();
+    Launch(L"C:\\");  // the program's folder is still where it lies
     // Off the screen, the window comes back on it.
     const RECT r = windowRect(main);
     EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
