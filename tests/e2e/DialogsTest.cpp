@@ -8,8 +8,43 @@ namespace {
 
 using Dialogs = PenWick;
 
-TEST_F(Dialogs, GoToTakesTheRealUpDownAndKeysAndOptionsShowsItsPagesOnTheRealTabs) {
-    Launch();
+TEST_F(Dialogs, HelpAboutGoToAndOptionsOnRealControlsAndKeysGiveTheMainWindowBack) {
+    // .chm and .txt open with PWRecord.exe, as a user's help viewer and editor would.
+    const std::wstring folder = driverDirectory(), record = folder + L"\\shell-record.txt";
+    for (const wchar_t* key : {L".chm", L".txt", L"PenWick.Test\\shell\\open\\command"}) {
+        const std::wstring value =
+            key[0] == L'.' ? L"PenWick.Test" : L"\"" + folder + L"\\PWRecord.exe\" \"%1\"";
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
+                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+    }
+    Launch(L"C:\\");  // the files still come from the program's folder
+    for (const auto& [item, file] :
+         {std::pair{"HelpContent", L"PWick.chm"}, std::pair{"HelpReadMe", L"readme.txt"}}) {
+        DeleteFileW(record.c_str());
+        Command(item);
+        // File, working folder and show command, as the started program got them.
+        const std::string expected = utf16Bytes(L"\"" + folder + L"\\" + file + L"\"\n" + folder +
+                                                L"\n" + std::to_wstring(SW_SHOWMAXIMIZED) + L"\n");
+        EXPECT_TRUE(poll([&] { return ReadBytes(record) == expected; })) << file;
+    }
+
+    const std::function<void(HWND)> closers[] = {
+        [](HWND about) { post(child(about, L"Button", L"确定"), BM_CLICK); },
+        [](HWND about) { press(about, VK_RETURN); },
+        [](HWND about) { press(about, VK_ESCAPE); },
+        [](HWND about) { post(about, WM_SYSCOMMAND, SC_CLOSE); },
+    };
+    for (const auto& close : closers) {
+        Command("HelpAbout");
+        HWND about = program.waitForWindow(L"关于PenWick");
+        EXPECT_TRUE(child(about, L"Static", L"版本：1.10，第31次编译"));
+        ASSERT_TRUE(poll([&] { return GetForegroundWindow() == about; }));
+        close(about);
+        EXPECT_TRUE(poll([&] { return !IsWindow(about) && GetForegroundWindow() == main; }))
+            << "closer " << &close - closers;
+    }
+
     for (int i = 1; i < 7; ++i) Command("PanelNew");
     Command("GoBack");
     ASSERT_TRUE(press(main, 'E', true));  // an accelerator with Ctrl

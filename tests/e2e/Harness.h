@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -159,6 +161,11 @@ inline std::optional<std::wstring> clipboardText() {  // nothing if no CF_UNICOD
     }
     CloseClipboard();
     return text;
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A string value under the program's key; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.

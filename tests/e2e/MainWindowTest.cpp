@@ -38,18 +38,20 @@ TEST_F(MainWindow, ASecondStartEndsAtOnceDeletingAsksInABoxAndFunctionKeysConver
 }
 
 // Wrong types, garbage, missing NULs, a huge path and a window far off the screen: the program
-// starts, from another folder, falls back value by value, and only an end writes sane values.
+// starts, from another folder, falls back value by value, and only an end writes sane values,
+// with the window's normal placement whatever it went through.
 TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValues) {
     const std::wstring hugePath = L"C:\\声音\\" + std::wstring(64 * 1024, L'叮') + L".wav";
     struct Stored {
         const wchar_t* name;
         DWORD type;
         std::string bytes;
-        std::wstring afterEnd;  // empty: where the window is
-    } cases[] = {
-        {L"Left", REG_SZ, utf16Bytes({L"900000", 7}), L""},
-        {L"Top", REG_BINARY, "\xff\xfe garbage", L""},
-        {L"Width", REG_EXPAND_SZ, utf16Bytes({L"6000", 5}), L"5325"},
+        std::wstring afterEnd;
+    } const cases[] = {
+        {L"Left", REG_SZ, utf16Bytes({L"900000", 7}), L"600"},
+        {L"Top", REG_BINARY, "\xff\xfe garbage", L"450"},
+        {L"Width", REG_EXPAND_SZ, utf16Bytes({L"9000", 5}), L"6000"},
+        {L"Height", REG_SZ, utf16Bytes({L"-1e999", 7}), L"4800"},
         {L"QuickSave", REG_SZ, utf16Bytes(L"FALSE"), L"False"},  // no terminating NUL
         {L"PlaySound", REG_SZ, utf16Bytes({L"false\0true", 11}), L"False"},
         {L"GetClip", REG_MULTI_SZ, utf16Bytes({L"False\0\0", 7}), L"True"},
@@ -61,22 +63,32 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
     };
     for (const Stored& c : cases) ASSERT_TRUE(regWrite(c.name, c.type, c.bytes));
     Launch(L"C:\\");  // the program's folder is still where it lies
-    // Off the screen, the window comes back on it.
+    // Off the screen, the window comes back on it, in the first start's size (at 96 dpi).
     const RECT r = windowRect(main);
     EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
                 r.bottom <= GetSystemMetrics(SM_CYSCREEN));
-    cases[0].afterEnd = std::to_wstring(r.left * 15);  // twips at 96 dpi
-    cases[1].afterEnd = std::to_wstring(r.top * 15);
+    EXPECT_TRUE(r.right - r.left == 355 && r.bottom - r.top == 304);
+    // The frame does not shrink below 2895 x 3000 twips.
+    SetWindowPos(main, nullptr, 0, 0, 60, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(poll([&] {
+        const RECT m = windowRect(main);
+        return m.right - m.left == 193 && m.bottom - m.top == 200;
+    }));
 
-    // Esc, minimising and the close box only hide; the tray icon brings the window back.
-    const std::tuple<HWND, UINT, WPARAM> hides[] = {{content, WM_CHAR, VK_ESCAPE},
-                                                    {main, WM_SYSCOMMAND, SC_MINIMIZE},
+    // Minimised from maximised, by Esc and by the close box the window only hides; the tray
+    // icon brings it back in the normal state.
+    SetWindowPos(main, nullptr, 40, 30, 400, 320, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_MAXIMIZE));
+    ASSERT_TRUE(poll([&] { return IsZoomed(main) != FALSE; }));
+    const std::tuple<HWND, UINT, WPARAM> hides[] = {{main, WM_SYSCOMMAND, SC_MINIMIZE},
+                                                    {content, WM_CHAR, VK_ESCAPE},
                                                     {main, WM_SYSCOMMAND, SC_CLOSE}};
     for (const auto& [window, message, wParam] : hides) {
         ASSERT_TRUE(post(window, message, wParam));
         ASSERT_TRUE(poll([&] { return !IsWindowVisible(main); }));
         ASSERT_TRUE(Tray(WM_LBUTTONDBLCLK));
-        ASSERT_TRUE(poll([&] { return IsWindowVisible(main) && !IsIconic(main); }));
+        ASSERT_TRUE(
+            poll([&] { return IsWindowVisible(main) && !IsIconic(main) && !IsZoomed(main); }));
     }
     EXPECT_EQ(Setting(L"Left"), L"900000");
 

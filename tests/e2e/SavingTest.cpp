@@ -1,7 +1,6 @@
 // Capturing and saving through a real clipboard, the real file dialogs and message boxes into
 // real files.
 #include <filesystem>
-#include <fstream>
 
 #include "Harness.h"
 
@@ -9,11 +8,6 @@ namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 const std::string kUtf8Smiley = "\xEF\xBB\xBF\xF0\x9F\x98\x80\r\n";  // code page 936 lacks it
 
@@ -172,8 +166,9 @@ TEST_F(Capture, PrivateTextsStayOutAndAFiveMegabyteTextHeldOpenForSecondsComesBa
 }
 
 // Clipboard ticks keep coming while the save dialog waits; with the window on the screen they
-// capture nothing, so no warning about the full list comes up over the dialog.
-TEST_F(Saving, WithNinetyNinePanelsACopyDuringTheSaveDialogChangesNothing) {
+// capture nothing, so no warning about the full list comes up over the dialog. Hidden, a copy
+// brings the warning, once, while the ticks go on behind it.
+TEST_F(Saving, WithNinetyNinePanelsACopyDuringTheSaveDialogChangesNothingAndAHiddenOneWarnsOnce) {
     StoreSetting(L"ClipRate", L"100");
     Launch();
     for (int i = 1; i < 99; ++i) Command("PanelNew");
@@ -185,6 +180,16 @@ TEST_F(Saving, WithNinetyNinePanelsACopyDuringTheSaveDialogChangesNothing) {
     });
     ExpectFile(In(L"p99.txt"), "\xB5\xDA\xBE\xC5\xCA\xAE\xBE\xC5\r\n");
     EXPECT_EQ(windowText(go), L"99/99");
+
+    ASSERT_TRUE(post(main, WM_SYSCOMMAND, SC_CLOSE));  // the close box only hides
+    ASSERT_TRUE(poll([&] { return !IsWindowVisible(main); }));
+    ASSERT_TRUE(setClipboardText(L"one too many"));
+    HWND box = WaitForBox();
+    EXPECT_EQ(messageText(box), L"已有99个面板，不能再加了！");
+    Sleep(800);  // several ticks
+    EXPECT_FALSE(program.waitForWindow(wide(pw::kProductName), box, 0s)) << "a second box";
+    ASSERT_TRUE(answer(box, IDOK));
+    EXPECT_FALSE(WaitForBox(1s)) << "a second warning for the same text";
     EXPECT_EQ(windowText(content), L"第九十九");
 }
 
