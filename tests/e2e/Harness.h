@@ -150,14 +150,13 @@ class ClipboardLock {
     bool open_, held_;
 };
 inline bool setClipboardText(std::wstring_view text) { return ClipboardLock(text).held(); }
-inline std::optional<std::wstring> clipboardText() {  // nothing if no CF_UNICODETEXT on it
-    if (!ClipboardLock::open()) return std::nullopt;
-    std::optional<std::wstring> text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text.emplace(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
-            GlobalUnlock(data);
-        }
+inline std::wstring clipboardText() {
+    std::wstring text;
+    if (!ClipboardLock::open()) return text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+        text.assign(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
     }
     CloseClipboard();
     return text;
