@@ -1,4 +1,5 @@
-// The program's own dialogs on real controls, driven by the keyboard.
+// The program's own dialogs and boxes on real controls, driven by the keyboard, what the shell
+// is handed, and the single-instance lock.
 #include "Harness.h"
 #include "app/OptionsLayout.h"
 #include "app/PanelNumLayout.h"
@@ -8,7 +9,7 @@ namespace {
 
 using Dialogs = PenWick;
 
-TEST_F(Dialogs, HelpAboutGoToAndOptionsOnRealControlsAndKeysGiveTheMainWindowBack) {
+TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnce) {
     // .chm and .txt open with PWRecord.exe, as a user's help viewer and editor would.
     const std::wstring folder = driverDirectory(), record = folder + L"\\shell-record.txt";
     for (const wchar_t* key : {L".chm", L".txt", L"PenWick.Test\\shell\\open\\command"}) {
@@ -68,6 +69,16 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsOnRealControlsAndKeysGiveTheMainWindowBac
     EXPECT_TRUE(poll([&] {
         return !IsWindow(dialog) && IsWindowEnabled(main) && GetForegroundWindow() == main;
     }));
+
+    // A second start, from another folder, ends at once; deleting asks first, in a message box.
+    Program second;
+    ASSERT_TRUE(second.start(folder));
+    ASSERT_TRUE(second.waitForExit()) << "the second instance kept running";
+    ASSERT_TRUE(PostCommand("PanelDel"));
+    HWND question = WaitForBox();
+    EXPECT_EQ(messageText(question), L"您确定要删除第7个面板吗？");
+    ASSERT_TRUE(answer(question, IDYES));
+    EXPECT_TRUE(WaitPosition(L"6/6"));
 
     Command("EditOption");
     dialog = program.waitForWindow(wide(pw::OptionsFormLayout().caption));

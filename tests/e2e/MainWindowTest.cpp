@@ -8,26 +8,6 @@ namespace {
 
 using MainWindow = PenWick;
 
-TEST_F(MainWindow, ASecondStartEndsAtOnceAndDeletingAsksInABox) {
-    Launch();
-    ASSERT_TRUE(typeText(content, L"one"));
-    Command("PanelNew");
-    ASSERT_TRUE(typeText(content, L"two"));
-
-    Program second;
-    ASSERT_TRUE(second.start(driverDirectory()));
-    ASSERT_TRUE(second.waitForExit()) << "the second instance kept running";
-    EXPECT_TRUE(IsWindow(main));
-
-    Command("GoFirst");
-    ASSERT_TRUE(PostCommand("PanelDel"));
-    HWND box = WaitForBox();
-    EXPECT_EQ(messageText(box), L"您确定要删除第1个面板吗？");
-    ASSERT_TRUE(answer(box, IDYES));
-    EXPECT_TRUE(WaitPosition(L"1/1"));
-    EXPECT_TRUE(WaitContent(L"two"));
-}
-
 // Wrong types, garbage, missing NULs, a huge path and a window far off the screen: the program
 // starts, from another folder, falls back value by value, and only an end writes sane values,
 // with the window's normal placement whatever it went through.
