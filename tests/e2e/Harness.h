@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,11 +87,6 @@ inline RECT windowRect(HWND window) {
     return r;
 }
 
-inline bool typeText(HWND window, std::wstring_view text) {  // WM_CHAR for each UTF-16 unit
-    for (wchar_t ch : text)
-        if (!send(window, WM_CHAR, ch, 1)) return false;
-    return true;
-}
 // A key through the system's input queue, with Ctrl held when asked, so that accelerators and
 // the focused control see it as the keyboard delivers it; the window is brought to the front.
 inline bool press(HWND window, WORD key, bool ctrl = false) {
@@ -188,10 +184,7 @@ inline std::string utf16Bytes(std::wstring_view text) {
 
 class Program {
   public:
-    Program() = default;
     ~Program() { stop(); }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
     bool start(const std::wstring& folder) {  // the working folder
         stop();
@@ -208,12 +201,12 @@ class Program {
         }
         if (!pi.hProcess) return false;
         CloseHandle(pi.hThread);
-        process_ = pi.hProcess;
+        process_.reset(pi.hProcess);
         pid_ = pi.dwProcessId;
         return true;
     }
     bool waitForExit() const {
-        return process_ && WaitForSingleObject(process_, 10000) == WAIT_OBJECT_0;
+        return process_ && WaitForSingleObject(process_.get(), 10000) == WAIT_OBJECT_0;
     }
     DWORD pid() const { return pid_; }
     // Top-level windows of the program, hidden ones too, of this class (any when null).
@@ -249,12 +242,11 @@ class Program {
   private:
     void stop() {  // kills the program if still running
         if (!process_) return;
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-        CloseHandle(process_);
-        process_ = nullptr;
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+        process_.reset();
     }
-    HANDLE process_ = nullptr;
+    std::unique_ptr<void, decltype(&CloseHandle)> process_{nullptr, CloseHandle};
     DWORD pid_ = 0;
 };
 

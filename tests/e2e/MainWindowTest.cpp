@@ -28,7 +28,6 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
         {L"GetClip", REG_MULTI_SZ, utf16Bytes({L"False\0\0", 7}), L"True"},
         {L"AddSave", REG_SZ, "T\0r", L"False"},  // an odd number of bytes
         {L"ShowMain", REG_DWORD, std::string("\x01\0\0\0", 4), L"False"},
-        {L"DelSaved", REG_NONE, "", L"False"},
         {L"SoundFile", REG_SZ, utf16Bytes({hugePath.c_str(), hugePath.size() + 1}), hugePath},
         {L"InitDir", REG_QWORD, std::string(8, '\x01'), driverDirectory()},
     };
