@@ -41,6 +41,7 @@ TEST_F(Options, ShowsTheSettingsAndEveryChangeEnablesApplyWhichStoresIt) {
     EXPECT_EQ(box("txtRate").text(), u"1000");
     EXPECT_EQ(box("txtLimit").text(), u"0");
     EXPECT_FALSE(ApplyEnabled());
+    EXPECT_EQ(dialog().bounds(), (RectTw{(15360 - 3900) / 2, (11520 - 3870) / 2, 3900, 3870}));
 
     // The chooser offers the file on show; a cancel changes nothing.
     fileDialog.answers = {std::nullopt, u"D:\\叮.wav"};
