@@ -7,6 +7,7 @@
 
 #include "platform/win32/Bug.h"
 #include "platform/win32/Owned.h"
+#include "platform/win32/SystemDll.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
 
@@ -210,10 +211,20 @@ std::optional<std::u16string> Win32FileDialog::show(Form* owner, const FileDialo
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (request.promptReplace) ofn.Flags |= OFN_OVERWRITEPROMPT;
     if (request.mustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
-    const BOOL chosen = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    static auto* const save =
+        SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static auto* const open =
+        SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static auto* const lastError =
+        SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!save || !open || !lastError) {
+        TraceError("the file dialogs cannot be loaded");
+        return std::nullopt;
+    }
+    const BOOL chosen = request.save ? save(&ofn) : open(&ofn);
     if (!chosen) {
         // Not a cancel: the caller treats it as one, but it leaves a trace.
-        if (CommDlgExtendedError() != 0) TraceError("the file dialog could not be shown");
+        if (lastError() != 0) TraceError("the file dialog could not be shown");
         return std::nullopt;
     }
     file.resize(file.find(u'\0'));

@@ -11,6 +11,7 @@
 #include "platform/Named.h"
 #include "platform/Twips.h"
 #include "platform/UpDown.h"
+#include "platform/win32/SystemDll.h"
 #include "platform/win32/Wide.h"
 
 namespace pw::win32 {
@@ -926,7 +927,10 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 if (HBRUSH brush = c->paint(reinterpret_cast<HDC>(wp)))
                     return reinterpret_cast<LRESULT>(brush);
             // A themed tab page has the window colour; what stands on it takes that too.
-            if (!pageOf(c->layout()) || !IsAppThemed()) return DefWindowProcW(hwnd_, msg, wp, lp);
+            static auto* const themed =
+                SystemFunction<decltype(IsAppThemed)>(L"uxtheme.dll", "IsAppThemed");
+            if (!pageOf(c->layout()) || !themed || !themed())
+                return DefWindowProcW(hwnd_, msg, wp, lp);
             SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }

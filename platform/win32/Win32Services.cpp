@@ -8,6 +8,7 @@
 #include <new>
 
 #include "platform/win32/Bug.h"
+#include "platform/win32/SystemDll.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Forms.h"
 
@@ -155,10 +156,16 @@ bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
     const DWORD message = action == NotifyAction::Add      ? NIM_ADD
                           : action == NotifyAction::Modify ? NIM_MODIFY
                                                            : NIM_DELETE;
-    return Shell_NotifyIconW(message, &nid) != FALSE;
+    static auto* const notifyIcon =
+        SystemFunction<decltype(Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW");
+    return notifyIcon && notifyIcon(message, &nid) != FALSE;
 }
 
-void Win32Sound::playAsync(const std::u16string& path) { sndPlaySoundW(W(path), SND_ASYNC); }
+void Win32Sound::playAsync(const std::u16string& path) {
+    static auto* const play =
+        SystemFunction<decltype(sndPlaySoundW)>(L"winmm.dll", "sndPlaySoundW");
+    if (play) play(W(path), SND_ASYNC);
+}
 
 bool Win32InstanceLock::acquire() {
     mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Velmora.PenWick.SingleInstance"));

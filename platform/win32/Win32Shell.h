@@ -7,8 +7,7 @@ namespace pw::win32 {
 
 class Win32Shell : public Shell {
   public:
-    // Shell extensions that a target's default action may run expect COM on this thread.
-    Win32Shell();
+    Win32Shell() = default;
     ~Win32Shell() override;
     Win32Shell(const Win32Shell&) = delete;
     Win32Shell& operator=(const Win32Shell&) = delete;
@@ -16,7 +15,9 @@ class Win32Shell : public Shell {
     void open(Form* owner, std::u16string_view target, std::u16string_view folder) override;
 
   private:
-    bool comReady_;
+    // Shell extensions that a target's default action may run expect COM on this thread; it is
+    // started with the first target.
+    bool comReady_ = false;
 };
 
 }  // namespace pw::win32
