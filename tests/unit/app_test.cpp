@@ -15,7 +15,8 @@ TEST_F(Startup, ASecondInstanceEndsBeforeTouchingAnything) {
     EXPECT_EQ(clipboard.reads, 0);
 }
 
-// A window partly off the screen stays where it was; the timer refuses a negative rate.
+// A window partly off the screen stays where it was; the timer refuses a negative rate. A
+// clipboard locked at start is not fatal.
 TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
     const struct {
         std::vector<std::pair<std::u16string_view, std::u16string_view>> stored;
@@ -27,6 +28,7 @@ TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
         {{{u"GetClip", u"false"}, {u"ClipRate", u"250"}, {u"Left", u"-600"}}, false, 250, -600},
         {{{u"ClipRate", u"-5"}}, true, 1000, 3255},
     };
+    clipboard.locked = true;
     for (const auto& c : cases) {
         registry = {};
         for (const auto& [name, text] : c.stored) SetSetting(name, text);
@@ -54,14 +56,8 @@ TEST_F(Startup, AWindowOffEveryMonitorComesBackOnThePrimaryOneButTheSecondOneKee
                 b.top + b.height <= 11520);
 }
 
-TEST_F(Startup, ALockedClipboardAtStartIsNotFatal) {
-    clipboard.locked = true;
-    Start();
-    EXPECT_EQ(main->clipMonitor().lastClipText(), u"");
-    EXPECT_TRUE(form().visible());
-}
-
 // Hiding neither ends the program nor writes anything; the tray brings the window back.
+// Adding a panel from the tray meanwhile does not.
 TEST_F(Shutdown, EveryWayOfHidingKeepsTheProgramAndItsText) {
     const std::function<void(MainFixture&)> hides[] = {
         [](MainFixture& t) { t.form().closeFromFrame(); },
@@ -73,6 +69,7 @@ TEST_F(Shutdown, EveryWayOfHidingKeepsTheProgramAndItsText) {
     content().paste(u"still here");
     for (const auto& hide : hides) {
         hide(*this);
+        Command("TrayAdd");  // a new panel leaves a hidden window hidden
         EXPECT_FALSE(form().visible());
         EXPECT_EQ(form().windowState(), WindowState::Normal);
         EXPECT_TRUE(form().menu("TrayShow").visible());
@@ -81,6 +78,7 @@ TEST_F(Shutdown, EveryWayOfHidingKeepsTheProgramAndItsText) {
         EXPECT_FALSE(form().menu("TrayShow").visible());
     }
     EXPECT_FALSE(form().destroyed());
+    EXPECT_EQ(position(), u"5/5");
     EXPECT_EQ(state.Panels.text(1), u"still here");
     EXPECT_TRUE(registry.writes.empty());
     EXPECT_FALSE(ui.quitRequested);

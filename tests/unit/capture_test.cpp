@@ -78,7 +78,9 @@ TEST_F(Capture, TextSeenAtStartWhileVisibleOrBehindALockIsNeverCaptured) {
     EXPECT_EQ(state.Panels.text(1), u"new");
 }
 
-TEST_F(Capture, ATextHeldByAPanelIsCapturedAgainOnlyAfterThatPanelChanged) {
+// A text held by a panel is captured again only after that panel changed; a clipboard whose
+// sequence number stands still is not read at all.
+TEST_F(Capture, RepeatsAreNotCapturedAndAnUnchangedClipboardIsNotReadAgain) {
     StartHidden();
     Copy(u"A");
     Copy(u"A");
@@ -91,6 +93,12 @@ TEST_F(Capture, ATextHeldByAPanelIsCapturedAgainOnlyAfterThatPanelChanged) {
     Copy(u"A");
     EXPECT_EQ(state.Panels.count(), 4);
     EXPECT_EQ(state.Panels.text(4), u"A");
+    Copy(std::u16string(1 << 20, u'x'));
+    const int reads = clipboard.reads;
+    for (int i = 0; i < 50; ++i) Tick();
+    EXPECT_EQ(clipboard.reads, reads);
+    Copy(u"y");
+    EXPECT_EQ(clipboard.reads, reads + 1);
 }
 
 TEST_F(Capture, TheLimitCountsUtf16UnitsAndIsStrict) {
@@ -112,23 +120,26 @@ TEST_F(Capture, TheLimitCountsUtf16UnitsAndIsStrict) {
     }
 }
 
-TEST_F(Capture, AnUnchangedClipboardIsNotReadAgain) {
+// Watching off in the middle of an alert, then on again without capturing what was copied
+// meanwhile; each switch is stored at once.
+TEST_F(Capture, AlertBlinksOnTheStateIconAndTrayClipSwitchesWatchingAndSavesAtOnce) {
     StartHidden();
-    Copy(std::u16string(1 << 20, u'x'));
-    const int reads = clipboard.reads;
-    for (int i = 0; i < 50; ++i) Tick();
-    EXPECT_EQ(clipboard.reads, reads);
-    Copy(u"y");
-    EXPECT_EQ(clipboard.reads, reads + 1);
-    EXPECT_EQ(state.Panels.count(), 2);
-}
-
-TEST_F(Capture, TrayClipSwitchesWatchingAndSavesAtOnce) {
-    StartHidden();
-    Command("TrayClip");
+    Copy(u"first");
+    alert().tick();
+    alert().tick();
+    Copy(u"blink");
+    std::vector<TrayPicture> seen;
+    for (int i = 0; i < 8; ++i) {
+        if (i == 3) Command("TrayClip");
+        alert().tick();
+        seen.push_back(notifyIcon.current.hIcon);
+    }
+    using P = TrayPicture;
+    EXPECT_EQ(seen, (std::vector<P>{P::Alert, P::Program, P::Alert, P::Paused, P::Alert, P::Paused,
+                                    P::Paused, P::Paused}));
+    EXPECT_FALSE(alert().enabled());
     EXPECT_FALSE(form().menu("TrayClip").checked());
     EXPECT_FALSE(form().timer("ClipTimer").enabled());
-    EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Paused);
     EXPECT_EQ(Setting(u"GetClip"), u"False");
 
     clipboard.copy(u"copied while paused");
@@ -137,25 +148,7 @@ TEST_F(Capture, TrayClipSwitchesWatchingAndSavesAtOnce) {
     EXPECT_EQ(notifyIcon.current.hIcon, TrayPicture::Program);
     EXPECT_EQ(Setting(u"GetClip"), u"True");
     Tick();
-    EXPECT_EQ(state.Panels.text(1), u"");
-}
-
-TEST_F(Capture, AlertBlinksThreeTimesOnTheStateIconReadAfreshEachTickAndRestartsOnACapture) {
-    StartHidden();
-    Copy(u"first");
-    alert().tick();
-    alert().tick();
-    Copy(u"blink");
-    std::vector<TrayPicture> seen;
-    for (int i = 0; i < 8; ++i) {
-        if (i == 3) Command("TrayClip");  // watching off in the middle of the alert
-        alert().tick();
-        seen.push_back(notifyIcon.current.hIcon);
-    }
-    using P = TrayPicture;
-    EXPECT_EQ(seen, (std::vector<P>{P::Alert, P::Program, P::Alert, P::Paused, P::Alert, P::Paused,
-                                    P::Paused, P::Paused}));
-    EXPECT_FALSE(alert().enabled());
+    EXPECT_EQ(state.Panels.count(), 2);
 }
 
 }  // namespace

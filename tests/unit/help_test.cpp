@@ -26,10 +26,15 @@ class Help : public MainFixture {
 };
 
 // The help file and the read-me, with the program's folder, are the end-to-end tests'.
-TEST_F(Help, TheWebAndMailCommandsAndLinksOpenWithTheirWindowAsOwner) {
+TEST_F(Help, TheWebAndMailCommandsAndLinksOpenWithTheirWindowAsOwnerAndAboutOpensOnce) {
     Command("HelpWeb");
     Command("HelpMail");
-    Command("HelpAbout");
+    Command("TrayAbout");
+    fake::FakeForm& first = about();
+    const RectTw r = first.bounds();
+    EXPECT_EQ(r.left, std::trunc((1024 * 15 - r.width) / 2));
+    EXPECT_EQ(r.top, std::trunc((768 * 15 - r.height) / 2));
+    EXPECT_TRUE(first.visible());
     about().control("lblHttp").click();
     about().control("lblMail").click();
     const std::u16string web(kHomePage), mail = u"mailto:" + std::u16string(kMailAddress);
@@ -38,16 +43,7 @@ TEST_F(Help, TheWebAndMailCommandsAndLinksOpenWithTheirWindowAsOwner) {
                                                                {&form(), mail, folder},
                                                                {&about(), web, folder},
                                                                {&about(), mail, folder}}));
-    EXPECT_TRUE(about().visible());
-}
-
-TEST_F(Help, AboutOpensCentredAndASecondCommandLeavesItWhereItIs) {
-    Command("TrayAbout");
-    fake::FakeForm& first = about();
-    const RectTw r = first.bounds();
-    EXPECT_EQ(r.left, std::trunc((1024 * 15 - r.width) / 2));
-    EXPECT_EQ(r.top, std::trunc((768 * 15 - r.height) / 2));
-    EXPECT_TRUE(first.visible());
+    // A second command leaves it where it is.
     first.setBounds({15, 30, r.width, r.height});
     Command("HelpAbout");
     EXPECT_EQ(&about(), &first);

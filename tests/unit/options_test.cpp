@@ -122,28 +122,20 @@ TEST_F(Options, TheNumberBoxesFilterKeysAndRefillAnEmptyText) {
     }
 }
 
-TEST_F(Options, OkWithoutChangesStillAppliesEverything) {
-    SetSetting(u"GetClip", u"True");
-    registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", u"C:\\PenWick\\PWick.exe");
-    Restart();
-    clipboard.copy(u"on the clipboard");
-    registry.deleteValue(RegRoot::LocalMachine, kRunKey, u"PenWick");
-    box("OK").click();
-    EXPECT_EQ(main->clipMonitor().lastClipText(), u"on the clipboard");
-    EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");
-    EXPECT_EQ(Setting(u"ClipRate"), u"1000");
-}
-
-TEST_F(Options, ValuesOutsideTheFieldsAreClampedWithoutAMessage) {
+// Values outside the fields are clamped without a message; OK without changes still applies
+// everything.
+TEST_F(Options, ValuesOutsideTheFieldsAreClampedAndOkWithoutChangesStillAppliesEverything) {
     const struct {
         std::u16string_view rate, limit;
         std::int16_t clipRate;
         std::int32_t storedLimit;
     } cases[] = {
-        {u"99999", u"99999999999", 32767, 2147483647},
         {u"-5", u"-99999999999", 0, -2147483647 - 1},
         {u"0", u"2147483647", 0, 2147483647},
+        {u"99999", u"99999999999", 32767, 2147483647},
     };
+    SetSetting(u"GetClip", u"True");
+    registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", u"C:\\PenWick\\PWick.exe");
     Restart();
     for (const auto& c : cases) {
         ReplaceText("txtRate", c.rate);
@@ -154,6 +146,12 @@ TEST_F(Options, ValuesOutsideTheFieldsAreClampedWithoutAMessage) {
         EXPECT_EQ(form().timer("ClipTimer").interval(), c.clipRate);
     }
     EXPECT_TRUE(ui.shown.empty());
+    clipboard.copy(u"on the clipboard");
+    registry.deleteValue(RegRoot::LocalMachine, kRunKey, u"PenWick");
+    box("OK").click();
+    EXPECT_EQ(main->clipMonitor().lastClipText(), u"on the clipboard");
+    EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");
+    EXPECT_EQ(Setting(u"ClipRate"), u"32767");
 }
 
 TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {

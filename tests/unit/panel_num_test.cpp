@@ -21,7 +21,9 @@ class GoToDialog : public MainFixture {
     }
 };
 
-TEST_F(GoToDialog, OpensCentredOverTheDisabledMainWindowOnTheCurrentPanel) {
+// It opens over the disabled main window on the current panel; the arrows wrap around and
+// select the number.
+TEST_F(GoToDialog, OpensCentredOnTheCurrentPanelAndTheArrowsWrapAround) {
     Open(7, 3);
     EXPECT_FALSE(form().enabled());
     EXPECT_TRUE(dialog().visible());
@@ -29,9 +31,6 @@ TEST_F(GoToDialog, OpensCentredOverTheDisabledMainWindowOnTheCurrentPanel) {
     EXPECT_EQ(dialog().control("lblTotal").text(), u"（共7个面板）");
     EXPECT_EQ(box().text(), u"3");
     EXPECT_TRUE(box().hasFocus() && WholeNumberSelected());
-}
-
-TEST_F(GoToDialog, TheArrowsWrapAroundAndSelectTheNumber) {
     struct Case {
         int count, current, delta;
         std::u16string shown;
@@ -83,39 +82,34 @@ TEST_F(GoToDialog, EnterBringsTypedOrPastedTextIntoRange) {
     }
 }
 
+// Exiting while the dialog is open closes it too, leaving nothing disabled.
 TEST_F(GoToDialog, EveryWayOfClosingGivesTheMainWindowBack) {
     struct Case {
         const char* how;
-        std::function<void(fake::FakeForm&)> close;
+        std::function<void(GoToDialog&)> close;
         std::u16string position;
     };
     const Case cases[] = {
-        {"OK", [](fake::FakeForm& d) { d.control("Command1").click(); }, u"5/7"},
-        {"Cancel", [](fake::FakeForm& d) { d.control("Command2").click(); }, u"3/7"},
-        {"Esc", [](fake::FakeForm& d) { d.press(27); }, u"3/7"},
-        {"Enter on Cancel", [](fake::FakeForm& d) { d.press(u'\r'); }, u"3/7"},
-        {"title bar", [](fake::FakeForm& d) { d.closeFromFrame(); }, u"3/7"},
-        {"session end", [](fake::FakeForm& d) { d.endSession(); }, u"3/7"},
+        {"OK", [](GoToDialog& t) { t.dialog().control("Command1").click(); }, u"5/7"},
+        {"Cancel", [](GoToDialog& t) { t.dialog().control("Command2").click(); }, u"3/7"},
+        {"Esc", [](GoToDialog& t) { t.dialog().press(27); }, u"3/7"},
+        {"Enter on Cancel", [](GoToDialog& t) { t.dialog().press(u'\r'); }, u"3/7"},
+        {"title bar", [](GoToDialog& t) { t.dialog().closeFromFrame(); }, u"3/7"},
+        {"session end", [](GoToDialog& t) { t.dialog().endSession(); }, u"3/7"},
+        {"exit", [](GoToDialog& t) { t.Command("TrayQuit"); }, u"3/7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         Open(7, 3);
         box().type(u"5");
         dialog().control("Command2").setFocus();  // where Enter clicks Cancel
-        c.close(dialog());
+        c.close(*this);
         EXPECT_TRUE(dialog().destroyed());
         EXPECT_EQ(position(), c.position);
         EXPECT_TRUE(form().enabled());
+        EXPECT_EQ(form().destroyed(), c.how == std::string_view("exit"));
         EXPECT_TRUE(form().active());
     }
-}
-
-TEST_F(GoToDialog, ExitingWhileItIsOpenClosesItAndLeavesNothingDisabled) {
-    Open(3, 2);
-    Command("TrayQuit");
-    EXPECT_TRUE(dialog().destroyed());
-    EXPECT_TRUE(form().enabled());
-    EXPECT_TRUE(form().destroyed());
 }
 
 }  // namespace
