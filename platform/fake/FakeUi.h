@@ -129,7 +129,6 @@ class FakeClipboard : public Clipboard {
 class FakeNotifyIcon : public NotifyIcon {
   public:
     bool notify(NotifyAction action, const TrayIconData& data) override {
-        calls.push_back({action, data});
         if (action == NotifyAction::Add) shown = true;
         if (action == NotifyAction::Delete) shown = false;
         if (shown) current = data;
@@ -138,11 +137,6 @@ class FakeNotifyIcon : public NotifyIcon {
     std::uint32_t taskbarCreatedMessage() const override { return kTaskbarCreated; }
 
     static constexpr std::uint32_t kTaskbarCreated = 0xC123;
-    struct Call {
-        NotifyAction action;
-        TrayIconData data;
-    };
-    std::vector<Call> calls;
     bool shown = false;
     TrayIconData current;
 };

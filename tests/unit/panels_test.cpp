@@ -5,9 +5,6 @@ namespace {
 
 class Panels : public MainFixture {
   protected:
-    void Click(std::string_view name) { control(name).click(); }
-    // A button's name starts with "cmd"; anything else is a menu command.
-    void Press(std::string_view name) { name.starts_with("cmd") ? Click(name) : Command(name); }
     // Enabled state of |< < > >|, and the position, as one text.
     std::string Paging() {
         std::string s;
@@ -30,7 +27,8 @@ TEST_F(Panels, PagingFollowsThePositionAndNeverWraps) {
         {"cmdLast", "++-- 5/5"},  {"GoNext", "++-- 5/5"},  {"GoFirst", "--++ 1/5"},
         {"GoLast", "++-- 5/5"},   {"cmdBack", "++++ 4/5"}, {"GoBack", "++++ 3/5"}};
     for (const auto& [name, after] : steps) {
-        Press(name);
+        // A button's name starts with "cmd"; anything else is a menu command.
+        std::string_view(name).starts_with("cmd") ? control(name).click() : Command(name);
         EXPECT_EQ(Paging(), after) << "after " << name;
         EXPECT_TRUE(content().hasFocus()) << "after " << name;
     }
@@ -42,19 +40,19 @@ TEST_F(Panels, PagingFollowsThePositionAndNeverWraps) {
 TEST_F(Panels, AddingAppendsAnEmptyPanelUpToNinetyNineAndDeletingAsks) {
     Start();
     MakePanels(98);
-    Click("cmdFirst");
+    control("cmdFirst").click();
     Command("PanelNew");
     EXPECT_EQ(position(), u"99/99");
     EXPECT_EQ(content().text(), u"");
     EXPECT_EQ(state.Panels.text(1), u"1");
-    Click("cmdFirst");
+    control("cmdFirst").click();
     Command("PanelNew");
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, u"已有99个面板，不能再加了！");
     EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(position(), u"1/99");
 
-    Click("cmdNext");
+    control("cmdNext").click();
     for (MsgResult answer : {MsgResult::Closed, MsgResult::Yes}) {
         ui.answers = {answer};
         Command("PanelDel");
@@ -73,9 +71,9 @@ TEST_F(Panels, TypedTextStaysWithItsPanelAndToolsConvertThePanelOnShow) {
     Command("PanelNew");
     content().type(u"理發與頭髮\r國語ab\bc");
     EXPECT_EQ(state.Panels.text(2), u"理發與頭髮\r\n國語ac");
-    Click("cmdBack");
+    control("cmdBack").click();
     EXPECT_EQ(content().text(), u"頭髮");
-    Click("cmdNext");
+    control("cmdNext").click();
     content().select(0, 2);
     Command("ToolB2G");
     EXPECT_EQ(content().text(), u"理发与头发\r\n国语ac");

@@ -11,23 +11,19 @@ constexpr std::intptr_t kClick = 0x0201, kDoubleClick = 0x0203, kRightDown = 0x0
 TEST_F(TrayIcon, ComesAtStartInTheStateOfWatchingAgainForANewTaskbarAndGoesAtExit) {
     for (const bool getClip : {true, false}) {
         SetSetting(u"GetClip", getClip ? u"True" : u"False");
-        notifyIcon.calls.clear();
+        notifyIcon.shown = false;
         Start();
-        ASSERT_FALSE(notifyIcon.calls.empty());
-        const auto& add = notifyIcon.calls.front();
-        EXPECT_EQ(add.action, NotifyAction::Add);
-        EXPECT_EQ(add.data.szTip, u"PenWick");
-        EXPECT_EQ(add.data.hIcon, getClip ? TrayPicture::Program : TrayPicture::Paused);
-        EXPECT_EQ(add.data.hWnd, &form());
+        EXPECT_TRUE(notifyIcon.shown);
+        EXPECT_EQ(notifyIcon.current.szTip, u"PenWick");
+        EXPECT_EQ(notifyIcon.current.hIcon, getClip ? TrayPicture::Program : TrayPicture::Paused);
+        EXPECT_EQ(notifyIcon.current.hWnd, &form());
         EXPECT_TRUE(form().hooked());
     }
     notifyIcon.shown = false;  // Explorer went away and took the icon with it
     form().deliver(fake::FakeNotifyIcon::kTaskbarCreated, 0, 0);
-    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Add);
     EXPECT_TRUE(notifyIcon.shown);
     Command("TrayQuit");
     EXPECT_FALSE(form().hooked());
-    EXPECT_EQ(notifyIcon.calls.back().action, NotifyAction::Delete);
     EXPECT_FALSE(notifyIcon.shown);
 }
 

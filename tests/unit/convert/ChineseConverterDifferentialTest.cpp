@@ -25,16 +25,12 @@ void ExpectSameAsOpenCC(const std::string& utf8) {
         {Utf16ToUtf8(TraditionalToSimplified(text)), t2s.Convert(utf8)},
         {Utf16ToUtf8(SimplifiedToTraditional(text)), s2t.Convert(utf8)}};
     for (const auto& [ours, theirs] : outputs) {
-        std::istringstream input(utf8), a(ours), b(theirs);
-        std::string in, lineA, lineB;
-        for (int n = 1; std::getline(input, in) && std::getline(a, lineA); ++n) {
-            std::getline(b, lineB);
-            if (lineA == lineB) continue;
-            ADD_FAILURE() << "line " << n << ": " << in << "\n ours: " << lineA
-                          << "\nOpenCC: " << lineB;
-            break;
-        }
-        EXPECT_TRUE(ours == theirs);
+        const auto at = std::mismatch(ours.begin(), ours.end(), theirs.begin(), theirs.end());
+        const std::size_t line = std::string_view(ours.begin(), at.first).rfind('\n') + 1;
+        EXPECT_TRUE(ours == theirs)
+            << "line " << std::count(ours.begin(), ours.begin() + line, '\n') + 1
+            << "\n ours: " << ours.substr(line, ours.find('\n', line) - line)
+            << "\nOpenCC: " << theirs.substr(line, theirs.find('\n', line) - line);
     }
 }
 
