@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Clipboard.h"
@@ -149,15 +150,11 @@ class FakeSound : public Sound {
 
 class FakeShell : public Shell {
   public:
-    struct Call {
-        Form* owner;
-        std::u16string target, folder;
-        bool operator==(const Call&) const = default;
-    };
     void open(Form* owner, std::u16string_view target, std::u16string_view folder) override {
-        calls.push_back({owner, std::u16string(target), std::u16string(folder)});
+        calls.emplace_back(owner, target, folder);
     }
-    std::vector<Call> calls;
+    // Owner, target and folder of each opening.
+    std::vector<std::tuple<Form*, std::u16string, std::u16string>> calls;
 };
 
 class FakeInstanceLock : public InstanceLock {

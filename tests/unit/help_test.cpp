@@ -39,10 +39,10 @@ TEST_F(Help, TheWebAndMailCommandsAndLinksOpenWithTheirWindowAsOwnerAndAboutOpen
     about().control("lblMail").click();
     const std::u16string web(kHomePage), mail = u"mailto:" + std::u16string(kMailAddress);
     const std::u16string folder = u"C:\\PenWick";
-    EXPECT_EQ(shell.calls, (std::vector<fake::FakeShell::Call>{{&form(), web, folder},
-                                                               {&form(), mail, folder},
-                                                               {&about(), web, folder},
-                                                               {&about(), mail, folder}}));
+    EXPECT_EQ(shell.calls, (decltype(shell.calls){{&form(), web, folder},
+                                                  {&form(), mail, folder},
+                                                  {&about(), web, folder},
+                                                  {&about(), mail, folder}}));
     // A second command leaves it where it is.
     first.setBounds({15, 30, r.width, r.height});
     Command("HelpAbout");
