@@ -38,7 +38,7 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     };
     for (const auto& close : closers) {
         Command("HelpAbout");
-        HWND about = program.waitForWindow(L"关于PenWick");
+        HWND about = program->waitForWindow(L"关于PenWick");
         EXPECT_TRUE(child(about, L"Static", L"版本：1.10，第31次编译"));
         ASSERT_TRUE(poll([&] { return GetForegroundWindow() == about; }));
         close(about);
@@ -49,7 +49,7 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     for (int i = 1; i < 7; ++i) Command("PanelNew");
     Command("GoBack");
     ASSERT_TRUE(press(main, 'E', true));  // an accelerator with Ctrl
-    HWND dialog = program.waitForWindow(wide(pw::PanelNumFormLayout().caption));
+    HWND dialog = program->waitForWindow(wide(pw::PanelNumFormLayout().caption));
     ASSERT_TRUE(dialog);
     HWND box = child(dialog, L"Edit"), arrows = child(dialog, UPDOWN_CLASSW);
     ASSERT_TRUE(box && arrows);
@@ -71,9 +71,7 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     }));
 
     // A second start, from another folder, ends at once; deleting asks first, in a message box.
-    Program second;
-    ASSERT_TRUE(second.start(folder));
-    ASSERT_TRUE(second.waitForExit()) << "the second instance kept running";
+    ASSERT_TRUE(Program(folder).waitForExit()) << "the second instance kept running";
     ASSERT_TRUE(PostCommand("PanelDel"));
     HWND question = WaitForBox();
     EXPECT_EQ(messageText(question), L"您确定要删除第7个面板吗？");
@@ -81,7 +79,7 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     EXPECT_TRUE(WaitPosition(L"6/6"));
 
     Command("EditOption");
-    dialog = program.waitForWindow(wide(pw::OptionsFormLayout().caption));
+    dialog = program->waitForWindow(wide(pw::OptionsFormLayout().caption));
     ASSERT_TRUE(dialog);
     HWND tabs = child(dialog, WC_TABCONTROLW), rate = child(dialog, L"Edit", L"1000"),
          limit = child(dialog, L"Edit", L"0"),

@@ -163,16 +163,6 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// A string value under the program's key; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
-inline std::optional<std::wstring> regReadString(HKEY root, std::wstring_view name) {
-    std::wstring text(1 << 20, L'\0');
-    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(root, kKeyPath, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
-                     text.data(), &bytes))
-        return std::nullopt;
-    text.resize(wcsnlen(text.c_str(), text.size()));
-    return text;
-}
 // Any type with exactly these bytes, a terminating NUL only where they hold one.
 inline bool regWrite(std::wstring_view name, DWORD type, std::string_view bytes) {
     return RegSetKeyValueW(HKEY_CURRENT_USER, kKeyPath, std::wstring(name).c_str(), type,
@@ -182,12 +172,10 @@ inline std::string utf16Bytes(std::wstring_view text) {
     return {reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t)};
 }
 
+// PWick.exe started in a working folder, killed when the object dies if still running.
 class Program {
   public:
-    ~Program() { stop(); }
-
-    bool start(const std::wstring& folder) {  // the working folder
-        stop();
+    explicit Program(const std::wstring& folder) {
         const std::wstring exe = driverDirectory() + L"\\PWick.exe";
         std::wstring commandLine = L"\"" + exe + L"\"";
         STARTUPINFOW si{};
@@ -199,23 +187,24 @@ class Program {
             CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            folder.c_str(), &si, &pi);
         }
-        if (!pi.hProcess) return false;
-        CloseHandle(pi.hThread);
+        if (pi.hThread) CloseHandle(pi.hThread);
         process_.reset(pi.hProcess);
-        pid_ = pi.dwProcessId;
-        return true;
     }
-    bool waitForExit() const {
-        return process_ && WaitForSingleObject(process_.get(), 10000) == WAIT_OBJECT_0;
+    ~Program() {
+        if (process_ && TerminateProcess(process_.get(), 1))
+            WaitForSingleObject(process_.get(), 5000);
     }
-    DWORD pid() const { return pid_; }
-    // Top-level windows of the program, hidden ones too, of this class (any when null).
-    std::vector<HWND> windows(const wchar_t* className = nullptr) const {
+    bool waitForExit() const { return WaitForSingleObject(process_.get(), 10000) == WAIT_OBJECT_0; }
+    HANDLE handle() const { return process_.get(); }
+    // Top-level windows of the program, hidden ones too, of this class and caption (any when
+    // null). The caption compared is the one the system keeps: that asks nothing of the
+    // program, so a busy or modal program cannot stall the search.
+    std::vector<HWND> windows(const wchar_t* className, const wchar_t* caption = nullptr) const {
         std::vector<HWND> found;
-        for (HWND hwnd = nullptr; (hwnd = FindWindowExW(nullptr, hwnd, className, nullptr));) {
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, caption));) {
             DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == pid_) found.push_back(hwnd);
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == GetProcessId(process_.get())) found.push_back(w);
         }
         return found;
     }
@@ -226,13 +215,8 @@ class Program {
         HWND found = nullptr;
         poll(
             [&] {
-                for (HWND hwnd : windows()) {
-                    // The caption the system keeps: asks nothing of the program, so a busy or
-                    // modal program cannot stall the search.
-                    wchar_t buffer[256];
-                    const std::wstring_view text(buffer, InternalGetWindowText(hwnd, buffer, 256));
-                    if (hwnd != except && IsWindowVisible(hwnd) && text == caption) found = hwnd;
-                }
+                for (HWND w : windows(nullptr, std::wstring(caption).c_str()))
+                    if (w != except && IsWindowVisible(w)) found = w;
                 return found != nullptr;
             },
             timeout);
@@ -240,14 +224,7 @@ class Program {
     }
 
   private:
-    void stop() {  // kills the program if still running
-        if (!process_) return;
-        TerminateProcess(process_.get(), 1);
-        WaitForSingleObject(process_.get(), 5000);
-        process_.reset();
-    }
     std::unique_ptr<void, decltype(&CloseHandle)> process_{nullptr, CloseHandle};
-    DWORD pid_ = 0;
 };
 
 // A started PenWick with its main window and controls found the way a user sees them.
@@ -261,8 +238,9 @@ class PenWick : public ::testing::Test {
     }
     // Starts the program, from another working folder when one is given.
     void Launch(const std::wstring& folder = driverDirectory()) {
-        ASSERT_TRUE(program.start(folder));
-        main = program.waitForWindow(wide(pw::kMainCaption));
+        program.emplace(folder);
+        ASSERT_TRUE(program->handle());
+        main = program->waitForWindow(wide(pw::kMainCaption));
         ASSERT_TRUE(main) << "no main window";
         // It shows before its message loop runs; its controls exist then.
         ASSERT_TRUE(poll([&] { return send(main, WM_NULL).has_value(); }));
@@ -273,8 +251,14 @@ class PenWick : public ::testing::Test {
     void StoreSetting(std::wstring_view name, std::wstring_view value) {
         ASSERT_TRUE(regWrite(name, REG_SZ, utf16Bytes({value.data(), value.size() + 1})));
     }
-    std::wstring Setting(std::wstring_view name) {
-        return regReadString(HKEY_CURRENT_USER, name).value_or(L"<missing>");
+    // A string value under the program's key; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
+    static std::wstring Setting(std::wstring_view name, HKEY root = HKEY_CURRENT_USER) {
+        std::wstring text(1 << 20, L'\0');
+        DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        if (RegGetValueW(root, kKeyPath, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
+                         text.data(), &bytes))
+            return L"<missing>";
+        return text.c_str();
     }
     // A menu command by its name in the program's own menu table (Wine cannot read another
     // process's menus); posted, so that a modal window it opens does not block the driver.
@@ -288,7 +272,7 @@ class PenWick : public ::testing::Test {
     // A mouse event on the tray icon, as the shell reports it.
     bool Tray(UINT mouse) { return post(main, pw::kTrayCallbackMessage, pw::kTrayIconId, mouse); }
     HWND WaitForBox(Millis timeout = 10s) {
-        return program.waitForWindow(wide(pw::kProductName), nullptr, timeout);
+        return program->waitForWindow(wide(pw::kProductName), nullptr, timeout);
     }
     bool WaitPosition(std::wstring_view expected) {
         return poll([&] { return windowText(go) == expected; });
@@ -297,7 +281,7 @@ class PenWick : public ::testing::Test {
         return poll([&] { return windowText(content) == expected; });
     }
 
-    Program program;                                       // ended when the test ends
+    std::optional<Program> program;                        // ended when the test ends
     HWND main = nullptr, content = nullptr, go = nullptr;  // cmdGo, with the position
 };
 

@@ -1,6 +1,7 @@
 // The main window's layout in pixels and its tool tips, at whatever DPI the prefix runs (PW_DPI,
 // default 96).
 #include <cstdlib>
+#include <tuple>
 
 #include "Harness.h"
 
@@ -17,8 +18,7 @@ std::wstring TipOf(const Program& program, HWND control) {
         TTTOOLINFOW info;
         wchar_t text[1024];
     } local{};
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 program.pid());
+    HANDLE process = program.handle();
     auto* remote = static_cast<Remote*>(
         VirtualAllocEx(process, nullptr, sizeof local, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (!remote) return L"<no memory in the program>";
@@ -31,7 +31,6 @@ std::wstring TipOf(const Program& program, HWND control) {
          reinterpret_cast<LPARAM>(remote));
     ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return local.text;
 }
 
@@ -54,11 +53,8 @@ TEST_F(Layout, TheControlsSitInsideTheClientAreaAtTheirPlacesWithTheirTips) {
     const double width = client.right * 1440.0 / dpi, height = client.bottom * 1440.0 / dpi;
     const double contentWidth = width - 240, row = (contentWidth - 2535) / 2 + 120;
     const double top = height - 495;
-    const struct {
-        HWND control;
-        double left, top, width, height;  // twips
-        const wchar_t* tip;
-    } places[] = {
+    // Control, left, top, width and height in twips, and its tip.
+    const std::tuple<HWND, double, double, double, double, const wchar_t*> places[] = {
         {content, 120, 120, contentWidth, height - 840, L""},
         {child(main, L"Button", L"|<"), row, top, 375, 375, L"第一个"},
         {child(main, L"Button", L"<"), row + 480, top, 375, 375, L"上一个"},
@@ -66,29 +62,25 @@ TEST_F(Layout, TheControlsSitInsideTheClientAreaAtTheirPlacesWithTheirTips) {
         {child(main, L"Button", L">"), row + 1680, top, 375, 375, L"下一个"},
         {child(main, L"Button", L">|"), row + 2160, top, 375, 375, L"最后一个"},
     };
-    for (const auto& p : places) {
-        SCOPED_TRACE(&p - places);
-        RECT r = windowRect(p.control);
+    for (const auto& [control, x, y, cx, cy, tip] : places) {
+        SCOPED_TRACE(windowText(control));
+        RECT r = windowRect(control);
         MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_NEAR(r.left, px(p.left), 1);
-        EXPECT_NEAR(r.top, px(p.top), 1);
-        EXPECT_NEAR(r.right - r.left, px(p.width), 1);
-        EXPECT_NEAR(r.bottom - r.top, px(p.height), 1);
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
-                    r.bottom <= client.bottom);
-        EXPECT_EQ(TipOf(program, p.control), p.tip);
+        EXPECT_NEAR(r.left, px(x), 1);
+        EXPECT_NEAR(r.top, px(y), 1);
+        EXPECT_NEAR(r.right - r.left, px(cx), 1);
+        EXPECT_NEAR(r.bottom - r.top, px(cy), 1);
+        EXPECT_EQ(TipOf(*program, control), tip);
     }
     // Every refresh updates the one tip of the position button rather than adding another.
-    const auto tools = [&] {
-        return send(program.windows(TOOLTIPS_CLASSW).at(0), TTM_GETTOOLCOUNT);
-    };
-    const auto before = tools();
+    const HWND tips = program->windows(TOOLTIPS_CLASSW).at(0);
+    const auto before = send(tips, TTM_GETTOOLCOUNT);
     Command("PanelNew");
     Command("PanelNew");
-    ASSERT_TRUE(post(places[2].control, BM_CLICK));  // cmdBack
+    ASSERT_TRUE(post(std::get<0>(places[2]), BM_CLICK));  // cmdBack
     ASSERT_TRUE(WaitPosition(L"2/3"));
-    EXPECT_EQ(TipOf(program, go), L"第2项，共3项");
-    EXPECT_EQ(tools(), before);
+    EXPECT_EQ(TipOf(*program, go), L"第2项，共3项");
+    EXPECT_EQ(send(tips, TTM_GETTOOLCOUNT), before);
 }
 
 }  // namespace

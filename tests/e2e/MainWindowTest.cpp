@@ -13,12 +13,8 @@ using MainWindow = PenWick;
 // with the window's normal placement whatever it went through.
 TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValues) {
     const std::wstring hugePath = L"C:\\声音\\" + std::wstring(64 * 1024, L'叮') + L".wav";
-    struct Stored {
-        const wchar_t* name;
-        DWORD type;
-        std::string bytes;
-        std::wstring afterEnd;
-    } const cases[] = {
+    // Name, type, bytes stored, and the value after an end.
+    const std::tuple<const wchar_t*, DWORD, std::string, std::wstring> cases[] = {
         {L"Left", REG_SZ, utf16Bytes({L"900000", 7}), L"600"},
         {L"Top", REG_BINARY, "\xff\xfe garbage", L"450"},
         {L"Width", REG_EXPAND_SZ, utf16Bytes({L"9000", 5}), L"6000"},
@@ -31,7 +27,8 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
         {L"SoundFile", REG_SZ, utf16Bytes({hugePath.c_str(), hugePath.size() + 1}), hugePath},
         {L"InitDir", REG_QWORD, std::string(8, '\x01'), driverDirectory()},
     };
-    for (const Stored& c : cases) ASSERT_TRUE(regWrite(c.name, c.type, c.bytes));
+    for (const auto& [name, type, bytes, afterEnd] : cases)
+        ASSERT_TRUE(regWrite(name, type, bytes));
     Launch(L"C:\\");  // the program's folder is still where it lies
     // Off the screen, the window comes back on it, in the first start's size (at 96 dpi).
     const RECT r = windowRect(main);
@@ -65,8 +62,9 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
     // Ending the session ends the program like any other end.
     ASSERT_TRUE(send(main, WM_QUERYENDSESSION));
     ASSERT_TRUE(post(main, WM_ENDSESSION, TRUE));
-    ASSERT_TRUE(poll([] { return regReadString(HKEY_LOCAL_MACHINE, L"Version") == L"1.10.0031"; }));
-    for (const Stored& c : cases) EXPECT_TRUE(Setting(c.name) == c.afterEnd) << c.name;
+    ASSERT_TRUE(poll([] { return Setting(L"Version", HKEY_LOCAL_MACHINE) == L"1.10.0031"; }));
+    for (const auto& [name, type, bytes, afterEnd] : cases)
+        EXPECT_TRUE(Setting(name) == afterEnd) << name;
 }
 
 }  // namespace
