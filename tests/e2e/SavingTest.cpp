@@ -42,10 +42,19 @@ class Saving : public PenWick {
         post(dialog, WM_COMMAND, IDOK);
         return dialog;
     }
-    // Waits for the file to hold exactly these bytes; else says what it holds.
+    // Waits for the file to reach the size of these bytes, then expects exactly them. The size
+    // is read without opening the file: the program replaces a file by renaming another over
+    // it, which Wine refuses while anyone has it open.
     void ExpectFile(const std::wstring& path, const std::string& bytes) {
-        EXPECT_TRUE(poll([&] { return ReadBytes(path) == bytes; }, 60s))
-            << ::testing::PrintToString(ReadBytes(path).substr(0, 64));
+        WIN32_FILE_ATTRIBUTE_DATA file{};
+        poll(
+            [&] {
+                return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file) &&
+                       file.nFileSizeLow == bytes.size();
+            },
+            60s);
+        const std::string got = ReadBytes(path);
+        EXPECT_TRUE(got == bytes) << ::testing::PrintToString(got.substr(0, 64));
     }
 
     const std::wstring folder = (fs::temp_directory_path() / L"保存的笔记").wstring();
