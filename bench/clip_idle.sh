@@ -2,12 +2,14 @@
 # What PWick.exe costs while idling with a large, unchanged text on the clipboard, against an
 # empty clipboard: the timer checks the sequence number and should not read the text again.
 #   bench/clip_idle.sh CROSS_BUILD_DIR [seconds]
-# CROSS_BUILD_DIR holds PWick.exe and ClipFill.exe. Three runs one after the other in one
-# throwaway prefix, each measuring PWick's CPU time (user + system) over the same window
-# (default 30 s) once its window is up: an emptied clipboard, PW_BENCH_MB (default 20) MB of
-# unchanged text, and the same text set again every second, which forces real reads and shows
-# what they cost. Wine's GetProcessTimes gives zeros for another process, so the figures come
-# from /proc/<pid>/stat of PWick's Unix process.
+# CROSS_BUILD_DIR holds PWick.exe and ClipFill.exe. Runs one after the other in one throwaway
+# prefix, each measuring PWick's CPU time (user + system) over the same window (default 30 s)
+# once its window is up: PW_IDLE_ROUNDS (default 4) rounds of an emptied clipboard and
+# PW_BENCH_MB (default 20) MB of unchanged text, in alternating order (the first run in a fresh
+# prefix costs more, and a single run can be a third off), then once the same text set again
+# every second, which forces real reads and shows what they cost. Each side's figure is the
+# median of its rounds. Wine's GetProcessTimes gives zeros for another process, so the figures
+# come from /proc/<pid>/ of PWick's Unix process.
 # Prints PASS or FAIL for unchanged / empty against PW_BENCH_LIMIT (default 1.2); it is a
 # benchmark, not a test.
 set -euo pipefail
@@ -21,17 +23,20 @@ seconds="${2:-30}"
 megabytes="${PW_BENCH_MB:-20}"
 settle="${PW_BENCH_SETTLE:-3}"
 limit="${PW_BENCH_LIMIT:-1.2}"
+rounds="${PW_IDLE_ROUNDS:-4}"
 for exe in PWick.exe ClipFill.exe; do
     if [ ! -f "$build/$exe" ]; then
         echo "no $build/$exe: build the cross tree first" >&2
         exit 2
     fi
 done
-case "$seconds" in '' | *[!0-9]* | 0)
-    echo "seconds must be a whole number above 0" >&2
-    exit 2
-    ;;
-esac
+for n in "$seconds" "$rounds"; do
+    case "$n" in '' | *[!0-9]* | 0)
+        echo "seconds and PW_IDLE_ROUNDS must be whole numbers above 0" >&2
+        exit 2
+        ;;
+    esac
+done
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/wineenv.sh
@@ -137,35 +142,52 @@ run() {
     run_ns=$((n1 - n0))
 }
 
-log "PWick.exe and ClipFill.exe from $build; ${seconds}s each, ${settle}s after the window appears"
+log "PWick.exe and ClipFill.exe from $build; $rounds rounds of ${seconds}s a run, ${settle}s after the window appears"
 pw_wine_up
-run empty --empty
-empty=$run_ticks empty_ws=$run_server_ticks empty_ns=$run_ns
-run unchanged "$megabytes"
-still=$run_ticks still_ws=$run_server_ticks still_ns=$run_ns
-run churning "$megabytes" --churn
-churn=$run_ticks churn_ws=$run_server_ticks churn_ns=$run_ns
+# One line per run: "label ticks server-ticks thread-ns".
+runs="$PW_WORK/idle-runs.txt"
+: >"$runs"
+measure() {
+    run "$@"
+    echo "$1 $run_ticks $run_server_ticks $run_ns" >>"$runs"
+    log "$1: $(awk -v ns="$run_ns" 'BEGIN { printf "%.3f", ns / 1e9 }') s on PWick's threads"
+}
+for i in $(seq 1 "$rounds"); do
+    if [ $((i % 2)) -eq 1 ]; then
+        measure empty --empty
+        measure unchanged "$megabytes"
+    else
+        measure unchanged "$megabytes"
+        measure empty --empty
+    fi
+done
+measure churning "$megabytes" --churn
 
-awk -v hz="$hz" -v s="$seconds" -v mb="$megabytes" -v limit="$limit" \
-    -v e="$empty" -v u="$still" -v c="$churn" -v ew="$empty_ws" -v uw="$still_ws" -v cw="$churn_ws" \
-    -v en="$empty_ns" -v un="$still_ns" -v cn="$churn_ns" '
-    function sec(t) { return t / hz }
-    # Below one clock tick the empty run is counted as one, so the ratio stays finite.
-    function ratio(t) { return t / (e > 0 ? e : 1) }
-    function row(what, t, ns, server) {
-        printf "  %-34s %8.2f s %8.3f s %8.2f s\n", what, sec(t), ns / 1e9, sec(server)
+awk -v hz="$hz" -v s="$seconds" -v mb="$megabytes" -v limit="$limit" -v rounds="$rounds" '
+    { n[$1]++; ticks[$1, n[$1]] = $2; server[$1, n[$1]] = $3; ns[$1, n[$1]] = $4 }
+    function median(a, label,    k, i, j, t, v) {
+        k = n[label]
+        for (i = 1; i <= k; i++) v[i] = a[label, i]
+        for (i = 2; i <= k; i++) for (j = i; j > 1 && v[j - 1] > v[j]; j--) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
+        return k % 2 ? v[(k + 1) / 2] : (v[k / 2] + v[k / 2 + 1]) / 2
     }
-    BEGIN {
-        printf "PWick.exe CPU time (user + system) over %d s, ClipRate 100 ms, clock tick %.3f s\n", s, 1 / hz
+    function row(what, label) {
+        printf "  %-34s %8.2f s %8.3f s %8.2f s\n", what, median(ticks, label) / hz,
+            median(ns, label) / 1e9, median(server, label) / hz
+    }
+    END {
+        printf "PWick.exe CPU time (user + system) over %d s, ClipRate 100 ms, clock tick %.3f s;\n", s, 1 / hz
+        printf "median of %d rounds (churning: one run); odd rounds ran the empty clipboard first:\n", rounds
+        for (i = 1; i <= n["empty"]; i++)
+            printf "  round %d: empty %.3f s, unchanged %.3f s\n", i, ns["empty", i] / 1e9, ns["unchanged", i] / 1e9
         printf "  %-34s %10s %10s %10s\n", "", "/proc stat", "threads", "wineserver"
-        row("empty clipboard", e, en, ew)
-        row(mb " MB text, unchanged", u, un, uw)
-        row(mb " MB text, set again every second", c, cn, cw)
-        printf "unchanged / empty: %.2f   churning / empty: %.2f\n", ratio(u), ratio(c)
-        if (en > 0) printf "from the threads: unchanged / empty %.2f   churning / empty %.2f\n", un / en, cn / en
+        row("empty clipboard", "empty")
+        row(mb " MB text, unchanged", "unchanged")
+        row(mb " MB text, set again every second", "churning")
         # An idle program uses a few clock ticks in the whole window, so one tick more or less
-        # would swing the tick ratio by a quarter: the nanoseconds of the threads decide where known.
-        r = en > 0 ? un / en : ratio(u)
-        verdict = r <= limit ? "PASS" : "FAIL"
-        printf "%s: unchanged / empty %.2f against a limit of %s\n", verdict, r, limit
-    }'
+        # would swing a tick ratio by a quarter: the nanoseconds of the threads decide.
+        e = median(ns, "empty")
+        r = e > 0 ? median(ns, "unchanged") / e : 0
+        printf "from the threads: unchanged / empty %.2f   churning / empty %.2f\n", r, (e > 0 ? median(ns, "churning") / e : 0)
+        printf "%s: unchanged / empty %.2f against a limit of %s\n", (r > 0 && r <= limit ? "PASS" : "FAIL"), r, limit
+    }' "$runs"
