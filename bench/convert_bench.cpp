@@ -14,6 +14,7 @@
 
 #include "convert/ChineseConverter.h"
 #include "convert/ConvertTables.h"
+#include "bench/ConvertCorpus.h"
 #include "tests/unit/convert/ConvertTestSupport.h"
 
 namespace {
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
 
     std::string corpus;
     for (const char* locale : {"zh_CN", "zh_TW"})
-        corpus += pw::convert_test::LoadCorpus(PW_LOCALE_DIR, locale);
+        corpus += pw::bench::LoadCorpus(PW_LOCALE_DIR, locale);
     const auto corpus16 = pw::convert_test::Utf8ToUtf16(corpus);
     if (!corpus16 || corpus.empty()) {
         std::fprintf(stderr, "no usable corpus\n");

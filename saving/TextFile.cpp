@@ -19,7 +19,8 @@ void AppendOldLines(std::string_view old, std::string& out) {
     out.append(kCrLf);
 }
 
-// An unpaired surrogate keeps its own three-byte form instead of being dropped.
+}  // namespace
+
 void AppendUtf8(std::u16string_view text, std::string& out) {
     out.reserve(out.size() + text.size() * 3);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -44,8 +45,6 @@ void AppendUtf8(std::u16string_view text, std::string& out) {
         }
     }
 }
-
-}  // namespace
 
 bool FileBytes(const std::optional<std::string>& old, std::u16string_view text,
                const AnsiCodePage& codePage, std::string& out) {

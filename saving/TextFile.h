@@ -15,6 +15,10 @@ namespace pw {
 // A UTF-8 file stays UTF-8; an ANSI file becomes UTF-8 when the text does not fit the code
 // page. False when the old content cannot be carried over without loss. The caller owns
 // out, so that saving many large panels reuses one buffer.
+// Appends `text` as UTF-8. An unpaired surrogate keeps its own three-byte form instead of
+// being dropped.
+void AppendUtf8(std::u16string_view text, std::string& out);
+
 bool FileBytes(const std::optional<std::string>& old, std::u16string_view text,
                const AnsiCodePage& codePage, std::string& out);
 

@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth fonts-wqy-zenhei locales
     opencc libopencc-dev
-    # Chinese translation catalogues: the real-world text the converter is checked against.
+    # Chinese translation catalogues: the real-world text of the converter benchmark.
     libc-l10n gettext git gnupg-l10n libglib2.0-data libgtk2.0-common gsettings-desktop-schemas
     shared-mime-info wget xkb-data iso-codes
     imagemagick xdotool

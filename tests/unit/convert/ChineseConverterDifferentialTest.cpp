@@ -1,9 +1,10 @@
-// Our converter against libopencc itself, both ways, on text nobody here wrote: the
-// translations of installed gettext catalogues and OpenCC's own dictionaries.
+// Our converter against libopencc itself, both ways, on text nobody here wrote: OpenCC's own
+// dictionaries.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -31,20 +32,6 @@ void ExpectSameAsOpenCC(const std::string& utf8) {
             << "line " << std::count(ours.begin(), ours.begin() + line, '\n') + 1
             << "\n ours: " << ours.substr(line, ours.find('\n', line) - line)
             << "\nOpenCC: " << theirs.substr(line, theirs.find('\n', line) - line);
-    }
-}
-
-// Real text: phrases in context, and much that no dictionary holds.
-TEST(ChineseConverterAgainstOpenCC, TranslationsOfInstalledPrograms) {
-    for (const char* locale : {"zh_CN", "zh_TW"}) {
-        const std::string corpus = LoadCorpus(PW_LOCALE_DIR, locale);
-        const std::u16string text = Utf8ToUtf16(corpus).value();
-        // Guards against a corpus that is there but has lost its Chinese.
-        ASSERT_GT(std::count_if(text.begin(), text.end(),
-                                [](char16_t c) { return c >= 0x4E00 && c <= 0x9FFF; }),
-                  150000)
-            << locale;
-        ExpectSameAsOpenCC(corpus);
     }
 }
 

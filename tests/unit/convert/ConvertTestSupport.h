@@ -1,20 +1,17 @@
 #pragma once
 
-// Shared by the converter tests and the converter benchmark: UTF-8/UTF-16 helpers, a
-// corpus of real Chinese text taken from installed gettext catalogues, and libopencc.
+// Shared by the converter tests and the converter benchmark: UTF-8/UTF-16 helpers
+// and libopencc.
 
 #include <opencc.h>
 
-#include <cstdint>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "saving/TextFile.h"
 
 namespace pw::convert_test {
 
@@ -39,55 +36,8 @@ inline std::optional<std::u16string> Utf8ToUtf16(std::string_view in) {
 
 inline std::string Utf16ToUtf8(std::u16string_view in) {
     std::string out;
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        char32_t cp = in[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < in.size())
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (in[++i] - 0xDC00);
-        static constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};
-        const int extra = cp < 0x80 ? 0 : cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
-        out += static_cast<char>(kLead[extra] | (cp >> (6 * extra)));
-        for (int k = extra - 1; k >= 0; --k)
-            out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
-    }
+    AppendUtf8(in, out);
     return out;
-}
-
-// Every translation of a little-endian gettext catalogue, header and plural forms included,
-// one a line.
-inline std::string ReadMoTranslations(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string data(std::istreambuf_iterator<char>(in), {});
-    auto word = [&](std::size_t at) {
-        std::uint32_t v = 0;
-        if (at + 4 > data.size()) throw std::runtime_error("truncated or missing: " + path);
-        std::memcpy(&v, data.data() + at, 4);
-        return v;
-    };
-    if (word(0) != 0x950412DEu) throw std::runtime_error("not a little-endian catalogue " + path);
-    std::string out;
-    for (std::uint32_t i = 0, table = word(16); i < word(8); ++i) {
-        const std::uint32_t length = word(table + 8 * i), offset = word(table + 8 * i + 4);
-        if (std::size_t{offset} + length > data.size()) throw std::runtime_error("bad " + path);
-        for (const char c : std::string_view(data).substr(offset, length)) out += c ? c : '\n';
-        out += '\n';
-    }
-    return out;
-}
-
-// Catalogues of common Debian packages (tools/deps.sh) with sizeable zh_CN and zh_TW text.
-inline constexpr std::string_view kCorpusCatalogues =
-    "coreutils bash libc dpkg apt libapt-pkg6.0 tar shadow diffutils findutils grep sed make "
-    "binutils ld gettext-runtime gettext-tools git gnupg2 glib20 gtk20 gtk20-properties "
-    "gsettings-desktop-schemas shared-mime-info wget xz xkeyboard-config iso_3166-1 iso_3166-2 "
-    "iso_639-2 iso_639-3 iso_4217 iso_15924";
-
-// UTF-8, one translation a line; throws when a catalogue is missing.
-inline std::string LoadCorpus(const std::string& localeDir, const std::string& locale) {
-    std::string text;
-    std::istringstream domains{std::string(kCorpusCatalogues)};
-    for (std::string domain; domains >> domain;)
-        text += ReadMoTranslations(localeDir + "/" + locale + "/LC_MESSAGES/" + domain + ".mo");
-    return text;
 }
 
 class OpenCC {
