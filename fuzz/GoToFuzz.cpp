@@ -1,5 +1,6 @@
 // The go-to dialog's number rules under any sequence of keys, pastes, arrow clicks and focus
-// changes: whatever the box holds, OK goes to an existing panel and Cancel changes nothing.
+// changes: whatever the box holds, OK (or Enter) goes to an existing panel, any other way of
+// closing changes nothing, and the main window is usable again.
 #include <cstdint>
 #include <functional>
 
@@ -36,14 +37,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         actions[in.ConsumeIntegralInRange(0, 4)]();
         PW_FUZZ_CHECK(upDown.value() >= 0 && upDown.value() <= count + 1);
     }
-    if (in.ConsumeBool()) {
-        dialog.control("Command1").click();
+    // Every way of closing: OK by a click, which takes the focus from the box first, or by Enter,
+    // which does not; Esc, the title bar and the end of the session; the program's exit.
+    const std::function<void()> closers[] = {
+        [&] { dialog.control("Command1").click(); },
+        [&] { dialog.press(u'\r'); },
+        [&] { dialog.press(27); },
+        [&] { dialog.closeFromFrame(); },
+        [&] { dialog.endSession(); },
+        [&] { window.menu("TrayQuit").click(); },
+    };
+    const int closer = in.ConsumeIntegralInRange(0, 5);
+    closers[closer]();
+    PW_FUZZ_CHECK(dialog.destroyed() && window.enabled() && window.destroyed() == (closer == 5));
+    if (closer < 2)
         PW_FUZZ_CHECK(state.Panels.current() >= 1 && state.Panels.current() <= count);
-    } else {
-        dialog.press(27);
+    else
         PW_FUZZ_CHECK(state.Panels.current() == current);
-    }
-    PW_FUZZ_CHECK(window.enabled());
     PW_FUZZ_CHECK(state.Panels.count() == count);
     return 0;
 }

@@ -106,18 +106,14 @@ class FakeTimer : public Timer {
         return milliseconds >= 0;
     }
 
-    // One period elapses: a tick arrives only while the timer runs, and never inside another.
+    // One period elapses: a tick arrives only while the timer runs.
     void tick() {
-        if (!enabled_ || interval_ == 0 || !Tick || ticking_) return;
-        ticking_ = true;
-        Tick();
-        ticking_ = false;
+        if (enabled_ && interval_ != 0 && Tick) Tick();
     }
 
   private:
     bool enabled_;
     int interval_;
-    bool ticking_ = false;
 };
 
 class FakeForm : public Form {
@@ -145,16 +141,15 @@ class FakeForm : public Form {
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override;
     RectTw clientArea() const override {
-        return {0, 0, bounds_.width - frameWidth, bounds_.height - frameHeight};
+        // The frame's share of the outer size: borders, caption and one line of menu bar.
+        return {0, 0, bounds_.width - 120, bounds_.height - 690};
     }
-    // The frame's share of the outer size: borders, caption and one line of menu bar.
-    double frameWidth = 120, frameHeight = 690;
     void setMinimumSize(double width, double height) override {
         minWidth_ = width;
         minHeight_ = height;
     }
     void unload() override { tryUnload(UnloadMode::FormCode); }
-    void popupMenu(std::string_view menuName) override { poppedUp_ = std::string(menuName); }
+    void popupMenu(std::string_view) override {}
     void hookMessages(MessageHook hook) override { hook_ = std::move(hook); }
     void unhookMessages() override { hook_ = nullptr; }
 
@@ -172,13 +167,9 @@ class FakeForm : public Form {
     // goes to the focus.
     void press(char16_t key);
     void deactivate() { active_ = false; }  // another window takes the focus
-    void moveMouse() {
-        if (MouseMove) MouseMove();
-    }
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }
-    const std::string& poppedUp() const { return poppedUp_; }
 
   private:
     friend class FakeControl;
@@ -194,7 +185,6 @@ class FakeForm : public Form {
     RectTw bounds_;
     double minWidth_ = 0, minHeight_ = 0;
     FakeControl* focused_ = nullptr;
-    std::string poppedUp_;
     MessageHook hook_;
 };
 

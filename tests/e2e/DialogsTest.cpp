@@ -9,7 +9,7 @@ namespace {
 
 using Dialogs = PenWick;
 
-TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnce) {
+TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnce) {
     // .chm and .txt open with PWRecord.exe, as a user's help viewer and editor would.
     const std::wstring folder = driverDirectory(), record = folder + L"\\shell-record.txt";
     for (const wchar_t* key : {L".chm", L".txt", L"PenWick.Test\\shell\\open\\command"}) {
@@ -31,7 +31,6 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
     }
 
     const std::function<void(HWND)> closers[] = {
-        [](HWND about) { post(child(about, L"Button", L"确定"), BM_CLICK); },
         [](HWND about) { press(about, VK_RETURN); },
         [](HWND about) { press(about, VK_ESCAPE); },
         [](HWND about) { post(about, WM_SYSCOMMAND, SC_CLOSE); },
@@ -68,32 +67,22 @@ TEST_F(Dialogs, HelpAboutGoToDeleteAndOptionsWorkOnRealWindowsAndASecondStartEnd
         return !IsWindow(dialog) && IsWindowEnabled(main) && GetForegroundWindow() == main;
     }));
 
-    // A second start, from another folder, ends at once; deleting asks first, in a message box.
+    // A second start, from another folder, ends at once.
     ASSERT_TRUE(Program(folder).waitForExit()) << "the second instance kept running";
-    ASSERT_TRUE(PostCommand("PanelDel"));
-    HWND question = WaitForBox();
-    EXPECT_EQ(messageText(question), L"您确定要删除第7个面板吗？");
-    ASSERT_TRUE(answer(question, IDYES));
-    EXPECT_TRUE(WaitPosition(L"6/6"));
 
     Command("EditOption");
     dialog = program->waitForWindow(wide(pw::OptionsFormLayout().caption));
     ASSERT_TRUE(dialog);
     HWND tabs = child(dialog, WC_TABCONTROLW), rate = child(dialog, L"Edit", L"1000"),
-         limit = child(dialog, L"Edit", L"0"),
          quickSave = child(dialog, L"Button", L"快速保存所有面板");
-    ASSERT_TRUE(tabs && rate && limit && quickSave);
+    ASSERT_TRUE(tabs && rate && quickSave);
     EXPECT_TRUE(IsWindowVisible(quickSave) && !IsWindowVisible(rate));
     send(tabs, TCM_SETCURFOCUS, 1);
     EXPECT_TRUE(poll([&] { return !IsWindowVisible(quickSave) && IsWindowVisible(rate); }));
-    // The number boxes refuse letters; only the rate takes Ctrl+V.
-    ASSERT_TRUE(setClipboardText(L"77"));
-    for (HWND number : {rate, limit}) {
-        send(number, EM_SETSEL, 0, -1);
-        for (const wchar_t key : std::wstring_view(L"a5b\x16")) send(number, WM_CHAR, key, 1);
-    }
-    EXPECT_EQ(windowText(rate), L"577");
-    EXPECT_EQ(windowText(limit), L"5");
+    // The number box refuses letters typed into the real edit.
+    send(rate, EM_SETSEL, 0, -1);
+    for (const wchar_t key : std::wstring_view(L"a5b")) send(rate, WM_CHAR, key, 1);
+    EXPECT_EQ(windowText(rate), L"5");
     ASSERT_TRUE(press(dialog, VK_ESCAPE));
     EXPECT_TRUE(poll([&] { return !IsWindowVisible(dialog) && GetForegroundWindow() == main; }));
 }

@@ -146,17 +146,6 @@ class ClipboardLock {
     bool open_, held_;
 };
 inline bool setClipboardText(std::wstring_view text) { return ClipboardLock(text).held(); }
-inline std::wstring clipboardText() {
-    std::wstring text;
-    if (!ClipboardLock::open()) return text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-        text.assign(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

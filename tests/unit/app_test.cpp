@@ -6,54 +6,32 @@ namespace {
 using Startup = MainFixture;
 using Shutdown = MainFixture;
 
-TEST_F(Startup, ASecondInstanceEndsBeforeTouchingAnything) {
-    lock.otherInstanceRunning = true;
-    Main second(state, platform);
-    EXPECT_FALSE(second.Form_Initialize());
-    EXPECT_FALSE(form().visible());
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_EQ(clipboard.reads, 0);
-}
-
-// A window partly off the screen stays where it was; the timer refuses a negative rate. A
+// Of two monitors side by side, a window partly off the screen or on the second one stays where
+// it was, one off both comes back centred on the primary. The timer refuses a negative rate. A
 // clipboard locked at start is not fatal.
 TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
-    const struct {
-        std::vector<std::pair<std::u16string_view, std::u16string_view>> stored;
-        bool watching;
-        int interval;
-        double left;
-    } cases[] = {
-        {{}, true, 1000, 3255},
-        {{{u"GetClip", u"false"}, {u"ClipRate", u"250"}, {u"Left", u"-600"}}, false, 250, -600},
-        {{{u"ClipRate", u"-5"}}, true, 1000, 3255},
+    // Watching, the timer's interval, the window's left and top, and what is stored.
+    using Stored = std::vector<std::pair<std::u16string_view, std::u16string_view>>;
+    const std::tuple<bool, int, double, double, Stored> cases[] = {
+        {true, 1000, 3255, 2355, {}},
+        {false, 250, -60, 2355, {{u"GetClip", u"false"}, {u"ClipRate", u"250"}, {u"Left", u"-60"}}},
+        {true, 1000, 20000, 2355, {{u"ClipRate", u"-5"}, {u"Left", u"20000"}}},
+        {true, 1000, (15360 - 5325) / 2.0, 3480, {{u"Left", u"40000"}, {u"Top", u"-30000"}}},
     };
+    ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
     clipboard.locked = true;
-    for (const auto& c : cases) {
+    for (const auto& [watching, interval, left, top, stored] : cases) {
         registry = {};
-        for (const auto& [name, text] : c.stored) SetSetting(name, text);
+        for (const auto& [name, text] : stored) SetSetting(name, text);
         Start();
         EXPECT_TRUE(form().visible());
-        EXPECT_EQ(form().menu("TrayClip").checked(), c.watching);
-        EXPECT_EQ(form().timer("ClipTimer").enabled(), c.watching);
-        EXPECT_EQ(form().timer("ClipTimer").interval(), c.interval);
+        EXPECT_EQ(form().menu("TrayClip").checked(), watching);
+        EXPECT_EQ(form().timer("ClipTimer").enabled(), watching);
+        EXPECT_EQ(form().timer("ClipTimer").interval(), interval);
         EXPECT_FALSE(form().timer("AlertTimer").enabled());
-        EXPECT_EQ(form().bounds().left, c.left);
+        EXPECT_EQ(form().bounds().left, left);
+        EXPECT_EQ(form().bounds().top, top);
     }
-}
-
-TEST_F(Startup, AWindowOffEveryMonitorComesBackOnThePrimaryOneButTheSecondOneKeepsIt) {
-    ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    SetSetting(u"Left", u"20000");
-    Start();
-    EXPECT_EQ(form().bounds().left, 20000);
-    SetSetting(u"Left", u"40000");
-    SetSetting(u"Top", u"-30000");
-    Start();
-    const RectTw b = form().bounds();
-    EXPECT_EQ(b.width, 5325);
-    EXPECT_TRUE(b.left >= 0 && b.left + b.width <= 15360 && b.top >= 0 &&
-                b.top + b.height <= 11520);
 }
 
 // Hiding neither ends the program nor writes anything; the tray brings the window back.
@@ -105,17 +83,6 @@ TEST_F(Shutdown, EveryEndWritesTheSettingsWithoutAsking) {
         EXPECT_EQ(Setting(u"Left"), u"3255");
         EXPECT_EQ(registry.text(RegRoot::LocalMachine, kSettingsKey, u"Version"), u"1.10.0031");
     }
-}
-
-// The controls follow the client area: a menu bar wrapped onto a second line keeps the buttons
-// inside the window.
-TEST_F(Startup, AWrappedMenuBarKeepsTheButtonsInside) {
-    Start();
-    form().frameHeight = 690 + 285;
-    form().setBounds({100, 100, 2895, 3100});
-    const RectTw last = control("cmdLast").bounds();
-    EXPECT_LE(last.top + last.height, form().clientArea().height);
-    EXPECT_EQ(content().bounds().height, 3100 - 975 - 840);
 }
 
 }  // namespace

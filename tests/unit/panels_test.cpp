@@ -57,14 +57,15 @@ TEST_F(Panels, AddingAppendsAnEmptyPanelUpToNinetyNineAndDeletingAsks) {
         ui.answers = {answer};
         Command("PanelDel");
     }
+    EXPECT_EQ(ui.shown[1].text, u"您确定要删除第2个面板吗？");
     EXPECT_EQ(ui.shown[1].icon, MsgIcon::Question);
     EXPECT_EQ(ui.shown[1].buttons, MsgButtons::YesNo);
     EXPECT_EQ(position(), u"2/98");
     EXPECT_EQ(content().text(), u"3");
 }
 
-// Every keystroke reaches the panel; the tools convert only the panel on show, whole,
-// whatever is selected.
+// Every keystroke reaches the panel and whoever reads it next; the tools convert only the panel
+// on show, whole, whatever is selected.
 TEST_F(Panels, TypedTextStaysWithItsPanelAndToolsConvertThePanelOnShow) {
     Start();
     content().paste(u"頭髮");
@@ -83,6 +84,10 @@ TEST_F(Panels, TypedTextStaysWithItsPanelAndToolsConvertThePanelOnShow) {
     Command("EditAll");
     EXPECT_EQ(content().selection().start, 0u);
     EXPECT_EQ(content().selection().length, 11u);
+    content().type(u"!");  // over the selection; a save right after sees it
+    fileDialog.answers = {u"C:\\p.txt"};
+    Command("SaveCurrent");
+    EXPECT_EQ(files.files[u"C:\\p.txt"], "!\r\n");
 }
 
 }  // namespace

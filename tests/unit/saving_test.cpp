@@ -3,7 +3,6 @@
 namespace pw::testing {
 namespace {
 
-using namespace std::string_literals;
 using Answers = std::vector<std::optional<std::u16string>>;
 using Texts = std::vector<std::u16string>;
 
@@ -33,55 +32,49 @@ class SavingTest : public MainFixture {
     }
 };
 
-// Which bytes a text gets, ANSI or UTF-8, is the file-bytes fuzz target's; here the layout.
+// Which bytes a text gets, ANSI or UTF-8, and that old lines stay as they are is the file-bytes
+// fuzz target's; here the layout it cannot pin: line ends added, lone CRs, blank lines between.
 TEST_F(SavingTest, FilesHoldTheirLayoutByteForByte) {
-    const struct {
-        const char* command;
-        bool addSave;
-        int panels;  // 0: the empty one of a start
-        std::optional<std::string> old;
-        std::string expected;
-    } cases[] = {
+    // Command, append mode, panels "1".."n" (0: the empty one of a start), the old file (none:
+    // no file) and the file after.
+    using Old = std::optional<std::string>;
+    const std::tuple<const char*, bool, int, Old, std::string> cases[] = {
         {"SaveCurrent", false, 1, "old", "1\r\n"},
         {"SaveCurrent", true, 1, "x\r\n", "x\r\n\r\n1\r\n"},
         {"SaveCurrent", true, 1, "", "\r\n\r\n1\r\n"},
         {"SaveAll", true, 3, std::nullopt, "1\r\n\r\n2\r\n\r\n3\r\n"},
         {"SaveAll", true, 0, std::nullopt, "\r\n"},
         {"SaveAll", true, 2, "x\r\ny", "x\r\ny\r\n\r\n1\r\n\r\n2\r\n"},
-        {"SaveAll", true, 1, "x\ny\n", "x\ny\n\r\n\r\n1\r\n"},
         {"SaveAll", true, 1, "x\ry\r\r\n", "x\r\ny\r\n\r\n\r\n1\r\n"},
-        {"SaveAll", true, 1, "\0z\x1A"s, "\0z\x1A\r\n\r\n1\r\n"s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.expected));
-        Restart(c.addSave, false, false, c.panels);
-        if (c.old) files.files[kFile] = *c.old;
-        Save(c.command, {kFile});
-        EXPECT_EQ(files.files[kFile], c.expected);
+    for (const auto& [command, addSave, panels, old, expected] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(expected));
+        Restart(addSave, false, false, panels);
+        if (old) files.files[kFile] = *old;
+        Save(command, {kFile});
+        EXPECT_EQ(files.files[kFile], expected);
         EXPECT_TRUE(ui.shown.empty());
     }
 }
 
 TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndItsPanelsStay) {
-    const struct {
-        const char* command;
-        std::function<void(fake::FakeFiles&)> fault;
-        std::u16string typed = u"";
-    } cases[] = {
-        {"SaveCurrent", [](fake::FakeFiles& f) { f.readOnly.insert(kFile); }},
-        {"SaveAll", [](fake::FakeFiles& f) { f.unreadable.insert(kFile); }},
+    using Fault = void (*)(fake::FakeFiles&);
+    const std::tuple<const char*, Fault, std::u16string_view> cases[] = {
+        // and what is typed
+        {"SaveCurrent", [](fake::FakeFiles& f) { f.readOnly.insert(kFile); }, u""},
+        {"SaveAll", [](fake::FakeFiles& f) { f.unreadable.insert(kFile); }, u""},
         // An old ANSI file that the code page cannot read back cannot become UTF-8 whole.
         {"SaveAll", [](fake::FakeFiles& f) { f.files[kFile] = "\x81"; }, u"中"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [command, fault, typed] : cases) {
         Restart(true, false, true, 2);
-        content().type(c.typed);
+        content().type(typed);
         files.files[kFile] = "old";
-        c.fault(files);
+        fault(files);
         const std::string before = files.files[kFile];
-        Save(c.command, {kFile});
+        Save(command, {kFile});
         EXPECT_EQ(files.files[kFile], before);
-        EXPECT_EQ(PanelTexts(), (Texts{u"1", u"2" + c.typed}));
+        EXPECT_EQ(PanelTexts(), (Texts{u"1", u"2" + std::u16string(typed)}));
         EXPECT_EQ(state.settings.InitDir, u"C:\\PenWick");
         ASSERT_EQ(ui.shown.size(), 1u);
         EXPECT_EQ(ui.shown[0].text, u"无法写入文件C:\\d\\f.txt！");
@@ -96,60 +89,52 @@ TEST_F(SavingTest, EachCommandAsksWithItsTitleAndRemovesOnlyWhatItWrote) {
     constexpr std::nullopt_t kNo = std::nullopt;
     constexpr char16_t kLocked[] = u"C:\\d\\f03.txt";
     const Texts kAll{u"1", u"2", u"3"};
-    const struct {
-        const char* command;
-        bool addSave, quickSave;
-        Answers answers;
-        std::u16string_view title;
-        Texts left;
-        std::size_t messages = 0;
-    } cases[] = {
-        {"SaveCurrent", false, false, {kNo}, u"保存第2个面板", kAll},
-        {"SaveCurrent", true, false, {kNo}, u"保存第2个面板 - 追加保存", kAll},
-        {"SaveAll", true, true, {kFile}, u"保存所有面板 - 追加保存", {u""}},
-        {"SaveAll", true, false, {kNo}, u"保存所有面板 - 追加保存", kAll},
-        {"SaveAll", false, true, {kNo}, u"保存所有面板 - 快速保存", kAll},
-        {"SaveAll", false, true, {kFile}, u"保存所有面板 - 快速保存", {u"3"}, 1},
-        {"SaveAll", false, false, {kFile, kFile, kNo}, u"保存第1个面板", {u"3"}},
-        {"SaveAll", false, false, {kNo, kNo, kNo}, u"保存第1个面板", kAll},
-        {"SaveAll", false, false, {kFile, kLocked, kFile}, u"保存第1个面板", {u"2"}, 1},
-    };
-    for (const auto& c : cases) {
-        Restart(c.addSave, c.quickSave, true, 3);
+    // Command, append and quick mode, the files chosen, the first dialog's title, the panels left
+    // and the messages shown.
+    const std::tuple<const char*, bool, bool, Answers, std::u16string_view, Texts, std::size_t>
+        cases[] = {
+            {"SaveCurrent", false, false, {kNo}, u"保存第2个面板", kAll, 0},
+            {"SaveCurrent", true, false, {kNo}, u"保存第2个面板 - 追加保存", kAll, 0},
+            {"SaveAll", true, true, {kFile}, u"保存所有面板 - 追加保存", {u""}, 0},
+            {"SaveAll", true, false, {kNo}, u"保存所有面板 - 追加保存", kAll, 0},
+            {"SaveAll", false, true, {kNo}, u"保存所有面板 - 快速保存", kAll, 0},
+            {"SaveAll", false, true, {kFile}, u"保存所有面板 - 快速保存", {u"3"}, 1},
+            {"SaveAll", false, false, {kFile, kFile, kNo}, u"保存第1个面板", {u"3"}, 0},
+            {"SaveAll", false, false, {kNo, kNo, kNo}, u"保存第1个面板", kAll, 0},
+            {"SaveAll", false, false, {kFile, kLocked, kFile}, u"保存第1个面板", {u"2"}, 1},
+        };
+    for (const auto& [command, addSave, quickSave, answers, title, left, messages] : cases) {
+        Restart(addSave, quickSave, true, 3);
         files.readOnly.insert(kLocked);
         control("cmdBack").click();
-        Save(c.command, c.answers);
+        Save(command, answers);
         const FileDialogRequest& r = fileDialog.requests.at(0);
-        EXPECT_EQ(r.title, c.title);
+        EXPECT_EQ(r.title, title);
         // Only a file chosen for one panel and replaced asks before replacing.
-        EXPECT_EQ(r.promptReplace, !c.addSave && !c.quickSave);
+        EXPECT_EQ(r.promptReplace, !addSave && !quickSave);
         EXPECT_TRUE(r.save && !r.mustExist && r.fileName.empty());
-        EXPECT_EQ(r.filter.at(0).first, u"文本文件(*.txt)");
         EXPECT_EQ(r.initialFolder, u"C:\\PenWick");
-        EXPECT_EQ(PanelTexts(), c.left);
-        EXPECT_EQ(position(), c.left.size() == 3 ? u"2/3" : u"1/1");
-        EXPECT_EQ(ui.shown.size(), c.messages);
-        EXPECT_EQ(state.settings.InitDir, c.answers[0] ? u"C:\\d" : u"C:\\PenWick");
+        EXPECT_EQ(PanelTexts(), left);
+        EXPECT_EQ(position(), left.size() == 3 ? u"2/3" : u"1/1");
+        EXPECT_EQ(ui.shown.size(), messages);
+        EXPECT_EQ(state.settings.InitDir, answers[0] ? u"C:\\d" : u"C:\\PenWick");
     }
 }
 
 TEST_F(SavingTest, SaveCurrentRemovesThePanelUnderDelSaved) {
-    const struct {
-        bool delSaved;
-        int count, current;
-        std::u16string_view position, shown;
-    } cases[] = {
+    // DelSaved, panels, the one on show, and what shows after the save.
+    const std::tuple<bool, int, int, std::u16string_view, std::u16string_view> cases[] = {
         {true, 4, 2, u"2/3", u"3"},
         {true, 4, 4, u"3/3", u"3"},
         {true, 1, 1, u"1/1", u""},
         {false, 4, 2, u"2/4", u"2"},
     };
-    for (const auto& c : cases) {
-        Restart(false, false, c.delSaved, c.count);
-        for (int i = c.count; i > c.current; --i) control("cmdBack").click();
+    for (const auto& [delSaved, count, current, shownAt, shown] : cases) {
+        Restart(false, false, delSaved, count);
+        for (int i = count; i > current; --i) control("cmdBack").click();
         Save("SaveCurrent", {kFile});
-        EXPECT_EQ(position(), c.position);
-        EXPECT_EQ(content().text(), c.shown);
+        EXPECT_EQ(position(), shownAt);
+        EXPECT_EQ(content().text(), shown);
     }
 }
 
