@@ -10,9 +10,20 @@ std::optional<ClipboardText> ClipMonitor::Read() {
     return clip;
 }
 
+ClipMonitor::Digest ClipMonitor::DigestOf(std::u16string_view text) {
+    // FNV-1a, and a multiply-xorshift lane that does not share its structure.
+    std::uint64_t a = 0xcbf29ce484222325, b = 0x9e3779b97f4a7c15;
+    for (const char16_t c : text) {
+        a = (a ^ c) * 0x100000001b3;
+        b = (b ^ c) * 0xff51afd7ed558ccd;
+        b ^= b >> 29;
+    }
+    return {text.size(), a, b};
+}
+
 void ClipMonitor::RememberCurrent() {
-    auto clip = Read();
-    lastClipText_ = clip ? std::move(clip->text) : std::u16string();
+    const auto clip = Read();
+    lastClipText_ = DigestOf(clip ? std::u16string_view(clip->text) : std::u16string_view());
 }
 
 std::optional<std::u16string> ClipMonitor::Poll(bool windowVisible, std::int32_t limit,
@@ -25,13 +36,15 @@ std::optional<std::u16string> ClipMonitor::Poll(bool windowVisible, std::int32_t
     if (!clip) return std::nullopt;
 
     std::u16string& text = clip->text;
+    const Digest digest = DigestOf(text);
     // Text a password manager marks as private counts as seen.
-    const bool seen = windowVisible || clip->confidential || text.empty() || text == lastClipText_;
+    const bool seen =
+        windowVisible || clip->confidential || text.empty() || digest == lastClipText_;
     const bool tooShort = limit != 0 && static_cast<std::int64_t>(text.size()) <= limit;
     const bool capture = !seen && !tooShort && !panels.holds(text);
-    lastClipText_ = std::move(text);
+    lastClipText_ = digest;
     if (!capture) return std::nullopt;
-    return lastClipText_;
+    return std::move(text);
 }
 
 }  // namespace pw
