@@ -44,7 +44,8 @@ std::optional<std::u16string> ClipMonitor::Poll(bool windowVisible, std::int32_t
     const bool capture = !seen && !tooShort && !panels.holds(text);
     lastClipText_ = digest;
     if (!capture) return std::nullopt;
-    return std::move(text);
+    std::optional<std::u16string> captured(std::move(text));  // the panel's, not copied
+    return captured;
 }
 
 }  // namespace pw
