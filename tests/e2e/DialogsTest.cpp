@@ -42,8 +42,9 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnc
         EXPECT_TRUE(child(about, L"Static", L"版本：1.10，第31次编译"));
         ASSERT_TRUE(poll([&] { return GetForegroundWindow() == about; }));
         close(about);
-        EXPECT_TRUE(poll([&] { return !IsWindow(about); })) << "closer " << &close - closers;
-        EXPECT_TRUE(poll([&] { return GetForegroundWindow() == main; })) << &close - closers;
+        const auto closer = &close - closers;
+        EXPECT_TRUE(poll([&] { return !IsWindow(about); })) << "closer " << closer;
+        EXPECT_TRUE(poll([&] { return GetForegroundWindow() == main; })) << "closer " << closer;
     }
 
     for (int i = 1; i < 7; ++i) Command("PanelNew");
