@@ -44,7 +44,8 @@ class Saving : public PenWick {
     }
     // Waits for the file to reach the size of these bytes, then expects exactly them. The size
     // is read without opening the file: the program replaces a file by renaming another over
-    // it, which Wine refuses while anyone has it open.
+    // it, which Wine refuses while anyone has it open. The rename itself holds the file open for
+    // a moment after the new size shows, so the read is tried again for a short while.
     void ExpectFile(const std::wstring& path, const std::string& bytes) {
         WIN32_FILE_ATTRIBUTE_DATA file{};
         poll(
@@ -53,7 +54,8 @@ class Saving : public PenWick {
                        file.nFileSizeLow == bytes.size();
             },
             60s);
-        const std::string got = ReadBytes(path);
+        std::string got;
+        poll([&] { return (got = ReadBytes(path)) == bytes; }, 2s);
         EXPECT_TRUE(got == bytes) << ::testing::PrintToString(got.substr(0, 64));
     }
 
