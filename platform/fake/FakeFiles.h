@@ -16,7 +16,6 @@ class FakeFiles : public Files {
   public:
     bool exists(std::u16string_view path) const override { return files.contains(path); }
     std::optional<std::string> read(std::u16string_view path) const override {
-        if (huge.contains(path)) throw std::bad_alloc();
         const auto it = files.find(path);
         if (it == files.end() || unreadable.contains(it->first)) return std::nullopt;
         return it->second;
@@ -29,7 +28,7 @@ class FakeFiles : public Files {
     }
 
     std::map<std::u16string, std::string, std::less<>> files;
-    // huge: too large for memory, as the program's own copy of it would be.
+    // huge: saving to it runs out of memory.
     std::set<std::u16string, std::less<>> unreadable, readOnly, huge;
 };
 
@@ -60,15 +59,13 @@ class FakeCodePage : public AnsiCodePage {
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const int lead = static_cast<unsigned char>(bytes[i]);
             const int trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-            if (lead < 0x80) {
-                out += static_cast<char16_t>(lead);
-                continue;
-            }
-            if (lead == 0x80 || lead == 0xFF || trail < 0x40 || trail == 0x7F || trail == 0xFF)
+            const bool pair = lead >= 0x80;
+            if (pair &&
+                (lead == 0x80 || lead == 0xFF || trail < 0x40 || trail == 0x7F || trail == 0xFF))
                 return std::nullopt;
-            out += static_cast<char16_t>(kFirst + (lead - 0x81) * kTrails + trail - 0x40 -
-                                         (trail > 0x7F));
-            ++i;
+            out += static_cast<char16_t>(
+                pair ? kFirst + (lead - 0x81) * kTrails + trail - 0x40 - (trail > 0x7F) : lead);
+            i += pair;
         }
         return out;
     }
