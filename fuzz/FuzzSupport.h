@@ -32,20 +32,22 @@ inline std::u16string TakeText(FuzzedDataProvider& in, std::size_t maxBytes = 40
     return text;
 }
 
-// Code points of UTF-8, surrogates in their own three-byte form included; nullopt when the
-// bytes are not UTF-8.
+// Code points of UTF-8 in its shortest forms up to U+10FFFF, surrogates in their own three-byte
+// form included; nullopt when the bytes are not UTF-8.
 inline std::optional<std::u32string> DecodeUtf8(std::string_view bytes) {
     std::u32string out;
     for (std::size_t i = 0; i < bytes.size();) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         const std::size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 0;
-        if (n == 0 || i + n > bytes.size()) return std::nullopt;
+        if (n == 0 || b >= 0xF8 || i + n > bytes.size()) return std::nullopt;
         char32_t c = n == 1 ? b : b & (0x7F >> n);
         for (std::size_t k = 1; k < n; ++k) {
             const auto t = static_cast<unsigned char>(bytes[i + k]);
             if ((t & 0xC0) != 0x80) return std::nullopt;
             c = (c << 6) | (t & 0x3F);
         }
+        if (c < (n == 1 ? 0 : n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000) || c > 0x10FFFF)
+            return std::nullopt;
         out += c;
         i += n;
     }

@@ -8,8 +8,9 @@ PanelStore::PanelStore() : texts_(1) {}
 
 void PanelStore::Sync() const {
     if (!edited_) return;
-    edited_ = false;
+    // Marked in step only once the text is here: a fetch that fails keeps the typing unread.
     if (editor_) texts_.at(static_cast<std::size_t>(current_ - 1)) = editor_();
+    edited_ = false;
 }
 
 void PanelStore::setEditor(std::function<std::u16string()> editor) {

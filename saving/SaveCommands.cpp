@@ -27,13 +27,20 @@ SaveCommands::SaveCommands(PanelStore& panels, Settings& settings, Form* owner,
       showPanel_(std::move(showPanel)),
       dialog_(services.dialogs, owner, kFilter) {}
 
+void SaveCommands::TakeMode() {
+    append_ = settings_.AddSave;
+    delSaved_ = settings_.DelSaved;
+}
+
 void SaveCommands::SaveCurrent_Click() {
+    TakeMode();
     SaveOne(panels_.current(), true);
     buffer_ = {};
 }
 
 void SaveCommands::SaveAll_Click() {
-    if (settings_.AddSave)
+    TakeMode();
+    if (append_)
         AppendAll();
     else if (settings_.QuickSave)
         QuickSaveAll();
@@ -46,7 +53,7 @@ void SaveCommands::SaveAll_Click() {
 void SaveCommands::SaveOne(int n, bool remove) {
     dialog_.Flags = Dialog::cdlOFNOverwritePrompt;
     dialog_.DialogTitle = u"保存第" + NumText(std::int64_t{n}) + u"个面板";
-    if (settings_.AddSave) {
+    if (append_) {
         // The file is appended to, not replaced: nothing to ask.
         dialog_.Flags = 0;
         dialog_.DialogTitle += u" - 追加保存";
@@ -57,7 +64,7 @@ void SaveCommands::SaveOne(int n, bool remove) {
     dialog_.Flags = 0;
     if (!written && !remove && n <= static_cast<int>(SaveCancelled.size()))
         SaveCancelled[n - 1] = true;
-    if (written && remove && settings_.DelSaved) {
+    if (written && remove && delSaved_) {
         panels_.remove(n);
         showPanel_();
     }
@@ -70,12 +77,15 @@ void SaveCommands::AppendAll() {
     const std::u16string file = std::move(dialog_.FileName);
     dialog_.FileName.clear();
     const int count = panels_.count();
-    std::u16string text;
-    for (int i = 1; i <= count; ++i) {
-        text += panels_.text(i);
-        if (i < count) text += u"\r\n\r\n";
-    }
-    if (WriteFile(file, text) && settings_.DelSaved) RemoveSaved(std::vector<bool>(count, true));
+    const bool written = Written(file, [&] {
+        std::u16string text;
+        for (int i = 1; i <= count; ++i) {
+            text += panels_.text(i);
+            if (i < count) text += u"\r\n\r\n";
+        }
+        return WriteFile(file, text);
+    });
+    if (written && delSaved_) RemoveSaved(std::vector<bool>(count, true));
     showPanel_();
 }
 
@@ -99,7 +109,7 @@ void SaveCommands::QuickSaveAll() {
         }
         saved[i - 1] = WritePanelFile(i, name);
     }
-    if (settings_.DelSaved) RemoveSaved(saved);
+    if (delSaved_) RemoveSaved(saved);
 }
 
 void SaveCommands::SaveEach() {
@@ -110,7 +120,7 @@ void SaveCommands::SaveEach() {
     // A capture during a dialog may have moved the current panel; the display follows.
     panels_.setCurrent(remembered);
     std::vector<bool> saved(count);
-    for (int n = 0; n < count; ++n) saved[n] = settings_.DelSaved && !SaveCancelled[n];
+    for (int n = 0; n < count; ++n) saved[n] = delSaved_ && !SaveCancelled[n];
     RemoveSaved(saved);
 }
 
@@ -121,18 +131,28 @@ bool SaveCommands::ShowSave() {
 
 bool SaveCommands::WritePanelFile(int n, const std::u16string& path) {
     if (n < 1 || n > panels_.count()) return false;
-    return WriteFile(path, panels_.text(n));
+    return Written(path, [&] { return WriteFile(path, panels_.text(n)); });
+}
+
+bool SaveCommands::Written(const std::u16string& path, const std::function<bool()>& write) {
+    try {
+        if (write()) return true;
+    } catch (...) {
+        // Out of memory on a huge file, most likely: the panel stays and the user is told.
+        buffer_ = {};
+    }
+    return Unwritten(path);
 }
 
 bool SaveCommands::WriteFile(const std::u16string& path, std::u16string_view text) {
     std::optional<std::string> old;
-    if (settings_.AddSave && os_.files.exists(path)) {
+    if (append_ && os_.files.exists(path)) {
         // An old file that cannot be read is not replaced by less than it holds.
         old = os_.files.read(path);
-        if (!old) return Unwritten(path);
+        if (!old) return false;
     }
     if (!FileBytes(old, text, os_.codePage, buffer_) || !os_.files.replace(path, buffer_))
-        return Unwritten(path);
+        return false;
     settings_.InitDir = FolderOf(path);
     return true;
 }

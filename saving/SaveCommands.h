@@ -33,15 +33,20 @@ class SaveCommands {
 
     void SaveCurrent_Click();
     void SaveAll_Click();
-    // Asks for a file and writes panel n to it; with remove, the panel goes under DelSaved.
+    // Asks for a file and writes panel n to it, in the mode of the command that runs it; with
+    // remove, the panel goes under DelSaved.
     void SaveOne(int n, bool remove);
 
   private:
+    // Options applied while a dialog is open do not change a command already running.
+    void TakeMode();
     void AppendAll();
     void QuickSaveAll();
     void SaveEach();
     bool ShowSave();
     bool WritePanelFile(int n, const std::u16string& path);
+    // Runs write; a failure in it, an exception included, is reported for the file.
+    bool Written(const std::u16string& path, const std::function<bool()>& write);
     // Writes the text and a final line end, after the old content in append mode.
     bool WriteFile(const std::u16string& path, std::u16string_view text);
     bool Unwritten(const std::u16string& path);
@@ -54,6 +59,9 @@ class SaveCommands {
     SaveServices os_;
     std::function<void()> showPanel_;
     Dialog dialog_;
+    // AddSave and DelSaved as the running command took them.
+    bool append_ = false;
+    bool delSaved_ = false;
     // One per panel of a one-dialog-per-panel run: its file was not written (cancelled or
     // failed).
     std::vector<bool> SaveCancelled;

@@ -2,6 +2,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <new>
 #include <set>
 
 #include "platform/AnsiCodePage.h"
@@ -20,29 +21,51 @@ class FakeFiles : public Files {
         return it->second;
     }
     bool replace(std::u16string_view path, std::string_view bytes) override {
+        if (huge.contains(path)) throw std::bad_alloc();
         if (readOnly.contains(path)) return false;
         files[std::u16string(path)] = bytes;
         return true;
     }
 
     std::map<std::u16string, std::string, std::less<>> files;
-    std::set<std::u16string, std::less<>> unreadable, readOnly;
+    // huge: saving to it runs out of memory.
+    std::set<std::u16string, std::less<>> unreadable, readOnly, huge;
 };
 
-// Latin-1 without the C1 controls, which stand for what a code page cannot hold.
+// GBK's shape: ASCII, then characters of two bytes, a lead byte 81-FE and a trail byte 40-7E or
+// 80-FE. They run from U+42FA on, which puts 锘 on its GBK bytes EF BB; é and the like stand
+// for what a code page cannot hold.
 class FakeCodePage : public AnsiCodePage {
+    static constexpr int kFirst = 0x42FA, kTrails = 190;
+
   public:
     bool encode(std::u16string_view text, std::string& out) const override {
-        for (char16_t c : text)
-            if (c > 0xFF || (c >= 0x80 && c < 0xA0)) return false;
-        out.append(text.begin(), text.end());
+        std::string bytes;
+        for (const int c : text) {
+            const int i = c - kFirst, t = i % kTrails;
+            if (c < 0x80)
+                bytes += static_cast<char>(c);
+            else if (i < 0 || i >= 126 * kTrails)
+                return false;
+            else
+                bytes += {static_cast<char>(0x81 + i / kTrails),
+                          static_cast<char>(0x40 + t + (t >= 63))};
+        }
+        out += bytes;
         return true;
     }
     std::optional<std::u16string> decode(std::string_view bytes) const override {
         std::u16string out;
-        for (unsigned char b : bytes) {
-            if (b >= 0x80 && b < 0xA0) return std::nullopt;
-            out += static_cast<char16_t>(b);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const int lead = static_cast<unsigned char>(bytes[i]);
+            const int trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+            const bool pair = lead >= 0x80;
+            if (pair &&
+                (lead == 0x80 || lead == 0xFF || trail < 0x40 || trail == 0x7F || trail == 0xFF))
+                return std::nullopt;
+            out += static_cast<char16_t>(
+                pair ? kFirst + (lead - 0x81) * kTrails + trail - 0x40 - (trail > 0x7F) : lead);
+            i += pair;
         }
         return out;
     }

@@ -9,6 +9,7 @@ namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 class Saving : public PenWick {
   protected:
@@ -93,12 +94,21 @@ TEST_F(Saving, QuickSaveAsksBeforeReplacingALockedFileIsReportedAndAnAppendReads
     ASSERT_TRUE(program->waitForExit());
     EXPECT_EQ(Setting(L"InitDir"), folder);
 
-    // Appending a text the code page lacks (the smiley) turns the old file into UTF-8 whole.
+    // Appending a text the code page lacks (the smiley) turns an ANSI file into UTF-8 whole; a
+    // UTF-8 file without a mark and a UTF-16 one keep their encoding.
     StoreSetting(L"AddSave", L"True");
     Launch();
-    Put(L"甲\U0001F600");
-    Save("SaveAll", L"保存所有面板 - 追加保存", In(L"q01.txt"));
-    ExpectFile(In(L"q01.txt"), "\xEF\xBB\xBF中文\r\n\r\n甲\xF0\x9F\x98\x80\r\n");
+    std::ofstream(fs::path(In(L"u8.txt")), std::ios::binary) << "旧\n";
+    std::ofstream(fs::path(In(L"u16.txt")), std::ios::binary) << "\xFE\xFF\x65\xE7\0\r"s;
+    const std::pair<const wchar_t*, std::string> appends[] = {
+        {L"q01.txt", "\xEF\xBB\xBF中文\r\n\r\n甲\xF0\x9F\x98\x80\r\n"},
+        {L"u8.txt", "旧\n\r\n\r\n甲\xF0\x9F\x98\x80\r\n"},
+        {L"u16.txt", "\xFE\xFF\x65\xE7\0\r\0\n\0\r\0\n\x75\x32\xD8\x3D\xDE\0\0\r\0\n"s}};
+    for (const auto& [name, bytes] : appends) {
+        Put(L"甲\U0001F600");
+        Save("SaveAll", L"保存所有面板 - 追加保存", In(name));
+        ExpectFile(In(name), bytes);
+    }
 }
 
 using Capture = Saving;

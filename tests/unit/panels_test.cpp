@@ -90,5 +90,16 @@ TEST_F(Panels, TypedTextStaysWithItsPanelAndToolsConvertThePanelOnShow) {
     EXPECT_EQ(files.files[u"C:\\p.txt"], "!\r\n");
 }
 
+// A fetch of the typing that fails leaves the panel marked, so the next read still gets it.
+TEST(PanelStore, AFailedFetchOfTheTypingKeepsItsMark) {
+    PanelStore store;
+    bool fails = true;
+    store.setEditor(
+        [&] { return std::exchange(fails, false) ? throw std::bad_alloc() : u"typed"; });
+    store.markEdited();
+    EXPECT_THROW(store.text(1), std::bad_alloc);
+    EXPECT_EQ(store.text(1), u"typed");
+}
+
 }  // namespace
 }  // namespace pw::testing
