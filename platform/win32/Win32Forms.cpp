@@ -748,14 +748,17 @@ void Win32Form::setWindowState(WindowState state) {
 RectTw Win32Form::bounds() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    return {TwipsFromPixels(r.left, dpi_), TwipsFromPixels(r.top, dpi_),
+    // A position is on the one virtual screen (as the monitors are), a size on this window.
+    const UINT screenDpi = GetDpiForSystem();
+    return {TwipsFromPixels(r.left, screenDpi), TwipsFromPixels(r.top, screenDpi),
             TwipsFromPixels(r.right - r.left, dpi_), TwipsFromPixels(r.bottom - r.top, dpi_)};
 }
 
 void Win32Form::setBounds(const RectTw& rect) {
-    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, dpi_), PixelsFromTwips(rect.top, dpi_),
-                 PixelsFromTwips(rect.width, dpi_), PixelsFromTwips(rect.height, dpi_),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const UINT screenDpi = GetDpiForSystem();
+    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, screenDpi),
+                 PixelsFromTwips(rect.top, screenDpi), PixelsFromTwips(rect.width, dpi_),
+                 PixelsFromTwips(rect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RectTw Win32Form::clientArea() const {

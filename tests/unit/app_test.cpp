@@ -6,9 +6,10 @@ namespace {
 using Startup = MainFixture;
 using Shutdown = MainFixture;
 
-// Of two monitors side by side, a window partly off the screen or on the second one stays where
-// it was, one off both comes back centred on the primary. The timer refuses a negative rate. A
-// clipboard locked at start is not fatal.
+// Of three monitors side by side (the primary in the middle, its taskbar at the bottom), a
+// window partly off the screen or on another one stays where it was, negative positions
+// included; one off them all comes into the nearest one's work area. The timer refuses a
+// negative rate. A clipboard locked at start is not fatal.
 TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
     // Watching, the timer's interval, the window's left and top, and what is stored.
     using Stored = std::vector<std::pair<std::u16string_view, std::u16string_view>>;
@@ -16,9 +17,13 @@ TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
         {true, 1000, 3255, 2355, {}},
         {false, 250, -60, 2355, {{u"GetClip", u"false"}, {u"ClipRate", u"250"}, {u"Left", u"-60"}}},
         {true, 1000, 20000, 2355, {{u"ClipRate", u"-5"}, {u"Left", u"20000"}}},
-        {true, 1000, (15360 - 5325) / 2.0, 3480, {{u"Left", u"40000"}, {u"Top", u"-30000"}}},
+        {true, 1000, 30720 - 5325, 0, {{u"Left", u"40000"}, {u"Top", u"-30000"}}},
+        {true, 1000, -10000, 2355, {{u"Left", u"-10000"}}},
+        {true, 1000, -15360, 11520 - 4560, {{u"Left", u"-20000"}, {u"Top", u"20000"}}},
+        {true, 1000, 3000, 10920 - 4560, {{u"Left", u"3000"}, {u"Top", u"30000"}}},
     };
-    ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
+    ui.screens = {{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}, {-15360, 0, 15360, 11520}};
+    ui.work = {{0, 0, 15360, 10920}, {15360, 0, 15360, 11520}, {-15360, 0, 15360, 11520}};
     clipboard.locked = true;
     for (const auto& [watching, interval, left, top, stored] : cases) {
         registry = {};
