@@ -76,7 +76,12 @@ void Win32Control::setText(const std::u16string& text) {
     settingText_ = true;
     SetWindowTextW(hwnd_, W(text));
     settingText_ = false;
-    if (layout_.style & StyleAutoSize) applyDpi();
+    if (layout_.style & StyleAutoSize) {
+        applyDpi();
+        // A label keeps the pixels it drew at its old width, where a longer text wrapped out of
+        // sight: draw it whole at the new one.
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
     // A multi-line edit box raises no change for a text set by the program; raise it here,
     // once, for every kind of text box.
     if (isEdit() && Change) Guarded(Change);
