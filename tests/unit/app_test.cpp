@@ -28,11 +28,10 @@ TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
         registry = {};
         for (const auto& [name, text] : stored) SetSetting(name, text);
         Start();
-        EXPECT_TRUE(form().visible());
+        EXPECT_TRUE(form().visible() && !form().timer("AlertTimer").enabled());
         EXPECT_EQ(form().menu("TrayClip").checked(), watching);
-        EXPECT_EQ(form().timer("ClipTimer").enabled(), watching);
-        EXPECT_EQ(form().timer("ClipTimer").interval(), interval);
-        EXPECT_FALSE(form().timer("AlertTimer").enabled());
+        const Timer& clip = form().timer("ClipTimer");
+        EXPECT_EQ(std::pair(clip.enabled(), clip.interval()), std::pair(watching, interval));
         EXPECT_EQ(std::pair(form().bounds().left, form().bounds().top), std::pair(left, top));
     }
 }
@@ -51,18 +50,15 @@ TEST_F(Shutdown, EveryWayOfHidingKeepsTheProgramAndItsText) {
     for (const auto& hide : hides) {
         hide(*this);
         Command("TrayAdd");  // a new panel leaves a hidden window hidden
-        EXPECT_FALSE(form().visible());
+        EXPECT_TRUE(!form().visible() && form().menu("TrayShow").visible());
         EXPECT_EQ(form().windowState(), WindowState::Normal);
-        EXPECT_TRUE(form().menu("TrayShow").visible());
         Command("TrayShow");
         EXPECT_TRUE(form().visible() && form().active());
         EXPECT_FALSE(form().menu("TrayShow").visible());
     }
-    EXPECT_FALSE(form().destroyed());
+    EXPECT_TRUE(!form().destroyed() && !ui.quitRequested && registry.writes.empty());
     EXPECT_EQ(position(), u"5/5");
     EXPECT_EQ(state.Panels.text(1), u"still here");
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_FALSE(ui.quitRequested);
 }
 
 TEST_F(Shutdown, EveryEndWritesTheSettingsWithoutAsking) {
@@ -80,9 +76,7 @@ TEST_F(Shutdown, EveryEndWritesTheSettingsWithoutAsking) {
         Start();
         content().paste(u"unsaved");
         end(*this);
-        EXPECT_TRUE(form().destroyed());
-        EXPECT_TRUE(ui.quitRequested);
-        EXPECT_TRUE(ui.shown.empty());
+        EXPECT_TRUE(form().destroyed() && ui.quitRequested && ui.shown.empty());
         EXPECT_EQ(Setting(u"Left"), u"3255");
         EXPECT_EQ(registry.text(RegRoot::LocalMachine, kSettingsKey, u"Version"), u"1.10.0031");
     }

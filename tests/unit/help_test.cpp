@@ -43,8 +43,7 @@ TEST_F(Help, LinksOpenWithTheirWindowAsOwnerAboutOpensOnceAndLeavesAHiddenMainWi
     for (const auto& close : {+[](fake::FakeForm& f) { f.closeFromFrame(); },
                               +[](fake::FakeForm& f) { f.control("cmdOK").click(); }}) {
         close(about());
-        EXPECT_TRUE(about().destroyed());
-        EXPECT_FALSE(form().visible());
+        EXPECT_TRUE(about().destroyed() && !form().visible());
         Command("TrayAbout");  // afresh
         EXPECT_FALSE(about().destroyed() || about().control("lblMail").underline());
         EXPECT_EQ(about().control("lblHttp").foreColor(), kButtonTextColor);
