@@ -116,7 +116,7 @@ bool Main::Form_Initialize() {
 void Main::PlaceWindow() {
     const Settings& s = state_.settings;
     const RectTw stored{s.Left, s.Top, s.Width, s.Height};
-    form_->setBounds(EnsureOnScreen(stored, platform_.ui.monitors()));
+    form_->setBounds(EnsureOnScreen(stored, platform_.ui.monitors(), platform_.ui.workAreas()));
     form_->setWindowState(WindowState::Normal);
 }
 

@@ -1,6 +1,7 @@
 #include "app/Placement.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace pw {
 
@@ -14,17 +15,39 @@ bool Intersects(const RectTw& a, const RectTw& b) {
     return left < right && top < bottom;
 }
 
+// How far apart two rectangles are along one axis; 0 where they overlap on it.
+double Gap(double start, double length, double otherStart, double otherLength) {
+    return std::max({0.0, otherStart - (start + length), start - (otherStart + otherLength)});
+}
+
+double GapSquared(const RectTw& a, const RectTw& b) {
+    const double dx = Gap(a.left, a.width, b.left, b.width);
+    const double dy = Gap(a.top, a.height, b.top, b.height);
+    return dx * dx + dy * dy;
+}
+
+// The start nearest to the wanted one that keeps the length inside the area, or the area's
+// start where it does not fit.
+double Fitted(double start, double length, double areaStart, double areaLength) {
+    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+}
+
 }  // namespace
 
-RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors) {
+RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors,
+                      std::span<const RectTw> workAreas) {
     if (monitors.empty()) return rect;
     for (const RectTw& m : monitors) {
         if (Intersects(rect, m)) return rect;
     }
-    const RectTw& primary = monitors.front();
+    std::size_t nearest = 0;
+    for (std::size_t i = 1; i < monitors.size(); ++i) {
+        if (GapSquared(rect, monitors[i]) < GapSquared(rect, monitors[nearest])) nearest = i;
+    }
+    const RectTw& area = nearest < workAreas.size() ? workAreas[nearest] : monitors[nearest];
     RectTw placed = rect;
-    placed.left = primary.left + std::max(0.0, (primary.width - rect.width) / 2);
-    placed.top = primary.top + std::max(0.0, (primary.height - rect.height) / 2);
+    placed.left = Fitted(rect.left, rect.width, area.left, area.width);
+    placed.top = Fitted(rect.top, rect.height, area.top, area.height);
     return placed;
 }
 

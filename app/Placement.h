@@ -5,10 +5,13 @@
 
 namespace pw {
 
-// A window that would lie entirely outside every monitor could never be reached: such a
-// placement is moved onto the primary monitor (the first one), keeping its size. Anything that
-// shows at least partly stays where it was stored.
-RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors);
+// A window that would lie entirely outside every monitor (one since removed, say) could never
+// be reached: it is moved, keeping its size, into the work area of the nearest monitor, as far
+// as it fits there. Anything that shows at least partly stays where it was stored, a negative
+// position on a monitor left of or above the primary one included. workAreas are the
+// monitors' work areas in the monitors' order.
+RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors,
+                      std::span<const RectTw> workAreas);
 
 // The same size, centred on the primary monitor; unmoved when there is no monitor.
 RectTw CentredOnScreen(const RectTw& rect, std::span<const RectTw> monitors);

@@ -20,8 +20,11 @@ class Ui {
     // A modal message box; the first button is the default. Timers keep ticking meanwhile.
     virtual MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                                  MsgIcon icon, MsgButtons buttons) = 0;
-    // Monitor rectangles in twips, the primary monitor first.
+    // Monitor rectangles in twips, the primary monitor first. Positions on every monitor are in
+    // one coordinate space, the one a window's left and top are given in.
     virtual std::vector<RectTw> monitors() const = 0;
+    // The same monitors' work areas (less the taskbar and other docked bars), in the same order.
+    virtual std::vector<RectTw> workAreas() const { return monitors(); }
     // Ends the message loop once the current event is done.
     virtual void quit() = 0;
 };

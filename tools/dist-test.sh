@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks what ships: the help unpacks to the pages it was compiled from, the read-me is GBK
-# with CR LF, the zip holds the program folder, and PenWick.msi installs into a throwaway
-# Wine prefix, starts from there and uninstalls without a trace.
+# Checks what ships: the help unpacks to the pages it was compiled from and has a keyword
+# index, the read-me is GBK with CR LF, the zip holds the program folder, and PenWick.msi
+# installs into a throwaway Wine prefix, shows where and whose it is, starts from there and
+# uninstalls without a trace, taking what the program wrote machine-wide with it.
 #   tools/dist-test.sh CROSS_BUILD_DIR
 # Ends with one line "dist: N passed, M failed"; exits non-zero when a check failed.
 set -uo pipefail
@@ -43,6 +44,22 @@ help_unpacks() {
             cmp -s "$f" "$out/$(basename "$f")" || { echo "  $(basename "$f") differs or is missing"; return 1; }
         done
 }
+# Every keyword of the index leads to a page the help holds.
+help_has_index() {
+    python3 - "$build/dist/chm-check" <<'PY'
+import pathlib, re, sys
+folder = pathlib.Path(sys.argv[1])
+index = next(folder.glob("*.hhk"), None)
+if index is None:
+    sys.exit("  no .hhk in the help")
+text = index.read_bytes().decode("gbk")
+keywords = re.findall(r'<param name="Name" value="([^"]*)">', text)
+pages = re.findall(r'<param name="Local" value="([^"]*)">', text)
+missing = sorted({p for p in pages if not (folder / p.split("#")[0]).is_file()})
+if len(keywords) < 20 or missing:
+    sys.exit(f"  {len(keywords)} keywords; pages missing: {missing}")
+PY
+}
 readme_is_gbk_crlf() {
     python3 -c '
 import sys
@@ -57,6 +74,7 @@ zip_holds_program_folder() {
         [ "$listing" = "$(printf 'PenWick/%s\n' '' Add.wav OpenCC-LICENSE.txt PWick.chm PWick.exe readme.txt)" ]
 }
 check "PWick.chm unpacks to its pages and contents" help_unpacks
+check "the help's keyword index leads to its pages" help_has_index
 check "readme.txt is GBK with CR LF line ends" readme_is_gbk_crlf
 check "the zip holds the program folder" zip_holds_program_folder
 
@@ -68,6 +86,8 @@ shortcuts=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Program
     "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/PenWick.lnk")
 installed=(PWick.exe PWick.chm readme.txt Add.wav OpenCC-LICENSE.txt)
 user_key='HKCU\Software\Velmora\PenWick'
+machine_key='HKLM\Software\Velmora\PenWick'
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
 install() {
     local f
@@ -85,6 +105,29 @@ starts_from_program_files() {
         sleep 0.5
     done
     return 1
+}
+# Add/Remove Programs shows the folder and the maker's page.
+listed_with_location_and_page() {
+    local entry
+    entry="$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+        tr -d '\r' | awk '/^HKEY/ { key = $0 } { block[key] = block[key] "\n" $0 }
+            END { for (k in block) if (block[k] ~ /DisplayName +REG_SZ +PenWick/) print block[k] }')"
+    grep -qi 'InstallLocation.*REG_SZ.*Program Files\\PenWick' <<<"$entry" &&
+        grep -qi 'URLInfoAbout.*REG_SZ.*velmora' <<<"$entry" || {
+        echo "  entry: $entry"
+        return 1
+    }
+}
+# What the program writes machine-wide: its key, and the start-with-Windows entry that names
+# it (quoted, as the path holds a space).
+write_machine_entries() {
+    wine reg add "$machine_key" /v Version /t REG_SZ /d 1.10.0031 /f >/dev/null 2>&1 &&
+        wine reg add "$run_key" /v Penwick /t REG_SZ /d '"C:\Program Files\PenWick\PWick.exe"' /f \
+            >/dev/null 2>&1
+}
+machine_entries_gone() {
+    ! wine reg query "$machine_key" >/dev/null 2>&1 || { echo "  left: $machine_key"; return 1; }
+    ! wine reg query "$run_key" /v PenWick >/dev/null 2>&1 || { echo "  left: the Run entry"; return 1; }
 }
 stop_program() {
     kill "$program_pid" 2>/dev/null || true
@@ -105,9 +148,14 @@ user_settings_kept() {
 
 wine reg add "$user_key" /v ClipRate /t REG_SZ /d 250 /f >/dev/null 2>&1
 check "msiexec /i installs every file and the Start-menu shortcut" install
+check "Add/Remove Programs shows the install location and the maker's page" \
+    listed_with_location_and_page
 check "PWick.exe starts from Program Files" starts_from_program_files
 stop_program
+write_machine_entries
 check "msiexec /x leaves no file, folder or shortcut" uninstall
+check "msiexec /x removes the machine-wide key and the Run entry naming PWick.exe" \
+    machine_entries_gone
 check "the user's settings stay untouched" user_settings_kept
 
 echo "dist: $passed passed, $failed failed"

@@ -17,27 +17,33 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/pwhelp.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 extract_chmLib "$chm" "$work/chm" >/dev/null
-# The contents file is a sitemap, not a page: list it as the nested tree the viewer shows.
-python3 - "$work/chm" >"$work/chm/toc-view.htm" <<'PY'
+# The contents and the keyword index are sitemaps, not pages: list each as the nested tree
+# the viewer shows, a keyword with every page it leads to.
+for sitemap in "hhc toc-view 目录" "hhk index-view 索引"; do
+    read -r ext view title <<<"$sitemap"
+    python3 - "$work/chm" "$ext" "$title" >"$work/chm/$view.htm" <<'PY'
 import html, re, sys, pathlib
-folder = pathlib.Path(sys.argv[1])
-hhc = next(folder.glob("*.hhc")).read_bytes().decode("gbk")
-out = ['<html><head><meta charset="utf-8"><link rel="stylesheet" href="help.css"></head><body><h1>目录</h1>']
-for token in re.finditer(r"<ul>|</ul>|<object type=\"text/sitemap\">(.*?)</object>", hhc, re.S | re.I):
+folder, ext, title = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+source = next(folder.glob("*." + ext), None)
+text = source.read_bytes().decode("gbk") if source else ""
+out = [f'<html><head><meta charset="utf-8"><link rel="stylesheet" href="help.css"></head><body><h1>{title}</h1>']
+for token in re.finditer(r"<ul>|</ul>|<object type=\"text/sitemap\">(.*?)</object>", text, re.S | re.I):
     if token.group(1) is None:
         out.append(token.group(0))
         continue
-    params = dict(re.findall(r'<param name="(\w+)" value="([^"]*)">', token.group(1)))
-    name = html.escape(params.get("Name", "?"))
-    local = params.get("Local")
-    out.append(f'<li><a href="{local}">{name}</a> <small>({local})</small>' if local else f"<li><b>{name}</b>")
+    names = re.findall(r'<param name="Name" value="([^"]*)">', token.group(1))
+    pages = re.findall(r'<param name="Local" value="([^"]*)">', token.group(1))
+    name = html.escape(names[0] if names else "?")
+    links = " ".join(f'<a href="{p}">{p}</a>' for p in pages)
+    out.append(f"<li>{name} <small>{links}</small>" if pages else f"<li><b>{name}</b>")
 out.append("</body></html>")
 print("\n".join(out))
 PY
+done
 
 for page in "$work"/chm/*.htm; do
     name="$(basename "$page" .htm)"
-    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=800,900 \
+    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=800,${PW_HELP_HEIGHT:-900} \
         --screenshot="$out/$name.png" "file://$page" >/dev/null 2>&1
     echo "$out/$name.png"
 done

@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Build a 16-colour .ico or .cur file from text pixel maps.
+"""Build an .ico or .cur file in the 16 standard colours from text pixel maps.
 
 Each map is a square of letters, one per pixel, named in the palette file;
 '.' marks a transparent pixel and lines starting with '#' are comments.
 Every map given becomes one image of the icon, in the order given. With
---hotspot the file is a cursor, whose hot spot is given as column,row.
+--sizes the icon holds exactly those sizes instead: a size with no map of its
+own is the drawn map that fits it best, enlarged pixel by pixel (so that lines
+stay whole, a map is never shrunk). With --hotspot the file is a cursor, whose
+hot spot is given as column,row.
 
     mkico.py --palette palette.txt -o Out.ico map32.txt map16.txt
+    mkico.py --palette palette.txt --sizes 16,20,24,32,40,48 -o Out.ico map16.txt map32.txt
     mkico.py --palette palette.txt --hotspot 12,5 -o Hand.cur hand-32.txt
 """
 import argparse
@@ -14,6 +18,8 @@ import struct
 import sys
 
 TRANSPARENT = "."
+# What Windows asks for at 100% to 200%: 16 and 32 pixels scaled by 1.25, 1.5 and 2.
+SIZES = (16, 20, 24, 32, 40, 48)
 
 
 def read_palette(path):
@@ -51,10 +57,25 @@ def read_map(path, letters):
                     sys.exit(f"{path}:{number}: letter {ch!r} is not in the palette")
             rows.append(line)
     size = len(rows)
-    if size not in (16, 24, 32, 48) or any(len(r) != size for r in rows):
-        sys.exit(f"{path}: want a square map of 16, 24, 32 or 48 pixels, got "
+    if size not in SIZES or any(len(r) != size for r in rows):
+        sys.exit(f"{path}: want a square map of {SIZES} pixels, got "
                  f"{size} rows of {sorted(set(len(r) for r in rows))}")
     return rows
+
+
+def best_source(maps, size):
+    """The drawn map to enlarge for size: one that divides it evenly, else the largest below."""
+    smaller = [m for m in maps if len(m) <= size]
+    if not smaller:
+        sys.exit(f"no map of {size} pixels or fewer to make a {size}-pixel image from")
+    even = [m for m in smaller if size % len(m) == 0]
+    return max(even or smaller, key=len)
+
+
+def enlarged(rows, size):
+    source = len(rows)
+    pick = [i * source // size for i in range(size)]
+    return ["".join(rows[r][c] for c in pick) for r in pick]
 
 
 def padded(data):
@@ -62,22 +83,33 @@ def padded(data):
 
 
 def image_bytes(rows, letters, colours):
+    """One image: 32-bit colour with alpha, then the AND mask.
+
+    The pixels keep the 16 palette colours; the alpha channel is there because Wine's
+    notification area receives an icon's mask cut short when its width is not a multiple
+    of 16 (20, 24, 40 pixels) and would draw the lost rows black, while an icon with alpha
+    is drawn by its alpha alone.
+    """
     size = len(rows)
-    xor = b""
+    colour = b""
     mask = b""
     # Bitmaps are stored bottom row first.
     for row in reversed(rows):
-        nibbles = [0 if ch == TRANSPARENT else letters[ch] for ch in row]
-        xor += padded(bytes((nibbles[i] << 4) | nibbles[i + 1]
-                            for i in range(0, size, 2)))
+        for ch in row:
+            if ch == TRANSPARENT:
+                colour += b"\0\0\0\0"
+            else:
+                red, green, blue = colours[letters[ch]]
+                colour += bytes((blue, green, red, 255))
         bits = 0
         for ch in row:
             bits = (bits << 1) | (ch == TRANSPARENT)
-        mask += padded(bits.to_bytes(size // 8, "big"))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
-                         len(xor) + len(mask), 0, 0, 16, 0)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
-    return header + palette + xor + mask
+        # The first pixel is the top bit; a 20-pixel row fills three bytes.
+        width = (size + 7) // 8
+        mask += padded((bits << (8 * width - size)).to_bytes(width, "big"))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                         len(colour) + len(mask), 0, 0, 0, 0)
+    return header + colour + mask
 
 
 def main():
@@ -85,6 +117,7 @@ def main():
     parser.add_argument("--palette", required=True)
     parser.add_argument("-o", "--output", required=True)
     parser.add_argument("--hotspot", help="column,row: write a cursor")
+    parser.add_argument("--sizes", help="comma-separated sizes the icon holds, in that order")
     parser.add_argument("maps", nargs="+")
     args = parser.parse_args()
     hotspot = None
@@ -94,20 +127,24 @@ def main():
             sys.exit(f"--hotspot {args.hotspot}: want column,row")
 
     letters, colours = read_palette(args.palette)
-    images = []
-    for path in args.maps:
-        rows = read_map(path, letters)
-        size = len(rows)
-        if hotspot and not all(0 <= v < size for v in hotspot):
-            sys.exit(f"{path}: hot spot {hotspot} lies outside the {size}x{size} map")
-        images.append((size, image_bytes(rows, letters, colours)))
+    maps = [read_map(path, letters) for path in args.maps]
+    if hotspot:
+        for path, rows in zip(args.maps, maps):
+            if not all(0 <= v < len(rows) for v in hotspot):
+                sys.exit(f"{path}: hot spot {hotspot} lies outside the {len(rows)}x{len(rows)} map")
+    if args.sizes:
+        sizes = [int(v) for v in args.sizes.split(",")]
+        if any(size not in SIZES for size in sizes):
+            sys.exit(f"--sizes {args.sizes}: each size must be one of {SIZES}")
+        maps = [enlarged(best_source(maps, size), size) for size in sizes]
+    images = [(len(rows), image_bytes(rows, letters, colours)) for rows in maps]
 
     # A cursor's directory holds the hot spot where an icon's holds planes and depth.
-    kind, (word1, word2) = (2, hotspot) if hotspot else (1, (1, 4))
+    kind, (word1, word2) = (2, hotspot) if hotspot else (1, (1, 32))
     out = struct.pack("<HHH", 0, kind, len(images))
     offset = len(out) + 16 * len(images)
     for size, data in images:
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, word1, word2, len(data), offset)
+        out += struct.pack("<BBBBHHII", size, size, 0, 0, word1, word2, len(data), offset)
         offset += len(data)
     out += b"".join(data for _, data in images)
     with open(args.output, "wb") as f:

@@ -27,6 +27,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX (once)..."
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+fi
+if pw_wine_setup_stale; then
     pw_wine_registry
 fi
 cd "$out"

@@ -46,12 +46,15 @@ pw_xvfb_up() {
     return 1
 }
 
-# Chinese UI fonts map to the installed WenQuanYi font; crash dialogs stay off so a
-# crashing program ends instead of waiting for a click. With "headless" (no window
-# manager, as on our Xvfb) windows are unmanaged: Wine would otherwise wait 2 s for a
+# Chinese UI fonts map to WenQuanYi Micro Hei: WenQuanYi Zen Hei's own 12-pixel glyphs (9
+# points at 96 DPI) are broken for some characters (转, 编), whoever draws them. Crash dialogs
+# stay off so a crashing program ends instead of waiting for a click. With "headless" (no
+# window manager, as on our Xvfb) windows are unmanaged: Wine would otherwise wait 2 s for a
 # window manager on every hide. A .reg file with non-ASCII names must be UTF-16.
+# Raise PW_WINE_SETUP when this changes, so that tools/run.sh updates an existing prefix.
+PW_WINE_SETUP=2
 pw_wine_registry() {
-    local target="WenQuanYi Zen Hei" name reg="$WINEPREFIX/drive_c/pw-setup.reg"
+    local target="WenQuanYi Micro Hei" name reg="$WINEPREFIX/drive_c/pw-setup.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
@@ -76,6 +79,12 @@ pw_wine_registry() {
     if [ -d /usr/share/wine/fonts ]; then
         cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
+    echo "$PW_WINE_SETUP" >"$WINEPREFIX/penwick-setup"
+}
+
+# True when the prefix was set up by an older pw_wine_registry, or never.
+pw_wine_setup_stale() {
+    [ "$(cat "$WINEPREFIX/penwick-setup" 2>/dev/null)" != "$PW_WINE_SETUP" ]
 }
 
 pw_wine_up() {

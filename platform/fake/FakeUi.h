@@ -41,6 +41,7 @@ class FakeUi : public Ui {
         return r;
     }
     std::vector<RectTw> monitors() const override { return screens; }
+    std::vector<RectTw> workAreas() const override { return work.empty() ? screens : work; }
     void quit() override { quitRequested = true; }
 
     // The last window created from the layout of that name.
@@ -50,6 +51,7 @@ class FakeUi : public Ui {
     std::deque<MsgResult> answers;
     std::vector<ShownMessage> shown;
     std::vector<RectTw> screens{{0, 0, 1024 * 15, 768 * 15}};
+    std::vector<RectTw> work;  // empty: the whole of each screen
     bool quitRequested = false;
 
   private:

@@ -76,7 +76,12 @@ void Win32Control::setText(const std::u16string& text) {
     settingText_ = true;
     SetWindowTextW(hwnd_, W(text));
     settingText_ = false;
-    if (layout_.style & StyleAutoSize) applyDpi();
+    if (layout_.style & StyleAutoSize) {
+        applyDpi();
+        // A label keeps the pixels it drew at its old width, where a longer text wrapped out of
+        // sight: draw it whole at the new one.
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
     // A multi-line edit box raises no change for a text set by the program; raise it here,
     // once, for every kind of text box.
     if (isEdit() && Change) Guarded(Change);
@@ -391,11 +396,14 @@ void Win32Form::RegisterClass(HINSTANCE instance) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
-    // Shared icons: the system keeps them for the class's lifetime.
-    wc.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
+    // Shared icons: the system keeps them for the class's lifetime. Sized for the screen's
+    // scale, so that the icon's own image of that size is taken rather than a stretched one.
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kFormClass;
@@ -748,14 +756,17 @@ void Win32Form::setWindowState(WindowState state) {
 RectTw Win32Form::bounds() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    return {TwipsFromPixels(r.left, dpi_), TwipsFromPixels(r.top, dpi_),
+    // A position is on the one virtual screen (as the monitors are), a size on this window.
+    const UINT screenDpi = GetDpiForSystem();
+    return {TwipsFromPixels(r.left, screenDpi), TwipsFromPixels(r.top, screenDpi),
             TwipsFromPixels(r.right - r.left, dpi_), TwipsFromPixels(r.bottom - r.top, dpi_)};
 }
 
 void Win32Form::setBounds(const RectTw& rect) {
-    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, dpi_), PixelsFromTwips(rect.top, dpi_),
-                 PixelsFromTwips(rect.width, dpi_), PixelsFromTwips(rect.height, dpi_),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const UINT screenDpi = GetDpiForSystem();
+    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, screenDpi),
+                 PixelsFromTwips(rect.top, screenDpi), PixelsFromTwips(rect.width, dpi_),
+                 PixelsFromTwips(rect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RectTw Win32Form::clientArea() const {

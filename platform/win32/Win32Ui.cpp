@@ -36,29 +36,41 @@ MsgResult Win32Ui::messageBox(Form* owner, std::u16string_view text, std::u16str
 
 namespace {
 
+struct MonitorQuery {
+    RECT MONITORINFO::*part;
+    std::vector<RectTw> list;
+};
+
+// Screen coordinates are physical pixels on every monitor; they become twips at the system
+// DPI, as a window's position does (Win32Form::bounds), whatever each monitor's own DPI is.
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* list = reinterpret_cast<std::vector<RectTw>*>(data);
+    auto* query = reinterpret_cast<MonitorQuery*>(data);
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
     if (!GetMonitorInfoW(monitor, &mi)) return TRUE;
     const UINT dpi = GetDpiForSystem();
-    const RECT& r = mi.rcMonitor;
+    const RECT& r = mi.*query->part;
     RectTw rect{TwipsFromPixels(r.left, dpi), TwipsFromPixels(r.top, dpi),
                 TwipsFromPixels(r.right - r.left, dpi), TwipsFromPixels(r.bottom - r.top, dpi)};
+    auto& list = query->list;
     if (mi.dwFlags & MONITORINFOF_PRIMARY)
-        list->insert(list->begin(), rect);
+        list.insert(list.begin(), rect);
     else
-        list->push_back(rect);
+        list.push_back(rect);
     return TRUE;
+}
+
+std::vector<RectTw> CollectMonitors(RECT MONITORINFO::*part) {
+    MonitorQuery query{part, {}};
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&query));
+    return query.list;
 }
 
 }  // namespace
 
-std::vector<RectTw> Win32Ui::monitors() const {
-    std::vector<RectTw> list;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&list));
-    return list;
-}
+std::vector<RectTw> Win32Ui::monitors() const { return CollectMonitors(&MONITORINFO::rcMonitor); }
+
+std::vector<RectTw> Win32Ui::workAreas() const { return CollectMonitors(&MONITORINFO::rcWork); }
 
 void Win32Ui::quit() { PostQuitMessage(0); }
 

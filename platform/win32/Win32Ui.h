@@ -12,6 +12,7 @@ class Win32Ui : public Ui {
     MsgResult messageBox(Form* owner, std::u16string_view text, std::u16string_view title,
                          MsgIcon icon, MsgButtons buttons) override;
     std::vector<RectTw> monitors() const override;
+    std::vector<RectTw> workAreas() const override;
     void quit() override;
 
     // The message loop; returns the exit code.

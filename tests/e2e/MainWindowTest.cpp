@@ -30,10 +30,12 @@ TEST_F(MainWindow, AnyRegistryContentsStartTheProgramAndOnlyAnEndWritesSaneValue
     for (const auto& [name, type, bytes, afterEnd] : cases)
         ASSERT_TRUE(regWrite(name, type, bytes));
     Launch(L"C:\\");  // the program's folder is still where it lies
-    // Off the screen, the window comes back on it, in the first start's size (at 96 dpi).
+    // Far right of every monitor, the window comes back to the work area's right edge, in the
+    // first start's size (at 96 dpi).
     const RECT r = windowRect(main);
-    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
-                r.bottom <= GetSystemMetrics(SM_CYSCREEN));
+    RECT work{};
+    EXPECT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && r.right == work.right &&
+                r.top >= work.top && r.bottom <= work.bottom);
     EXPECT_TRUE(r.right - r.left == 355 && r.bottom - r.top == 304);
     // The frame does not shrink below 2895 x 3000 twips.
     SetWindowPos(main, nullptr, 0, 0, 60, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

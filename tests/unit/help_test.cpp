@@ -20,8 +20,8 @@ TEST_F(Help, LinksOpenWithTheirWindowAsOwnerAboutOpensOnceAndLeavesAHiddenMainWi
     Command("TrayAbout");
     fake::FakeForm& first = about();
     const RectTw r = first.bounds();
-    EXPECT_EQ(r.left, std::trunc((1024 * 15 - r.width) / 2));
-    EXPECT_EQ(r.top, std::trunc((768 * 15 - r.height) / 2));
+    EXPECT_EQ(r, (RectTw{std::trunc((1024 * 15 - r.width) / 2),
+                         std::trunc((768 * 15 - r.height) / 2), r.width, r.height}));
     about().control("lblHttp").click();
     about().control("lblMail").click();
     const std::u16string web(kHomePage), mail = u"mailto:" + std::u16string(kMailAddress);
@@ -43,8 +43,7 @@ TEST_F(Help, LinksOpenWithTheirWindowAsOwnerAboutOpensOnceAndLeavesAHiddenMainWi
     for (const auto& close : {+[](fake::FakeForm& f) { f.closeFromFrame(); },
                               +[](fake::FakeForm& f) { f.control("cmdOK").click(); }}) {
         close(about());
-        EXPECT_TRUE(about().destroyed());
-        EXPECT_FALSE(form().visible());
+        EXPECT_TRUE(about().destroyed() && !form().visible());
         Command("TrayAbout");  // afresh
         EXPECT_FALSE(about().destroyed() || about().control("lblMail").underline());
         EXPECT_EQ(about().control("lblHttp").foreColor(), kButtonTextColor);

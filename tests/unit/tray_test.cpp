@@ -10,18 +10,16 @@ TEST_F(TrayIcon, ComesAtStartInTheStateOfWatchingAgainForANewTaskbarAndGoesAtExi
         SetSetting(u"GetClip", getClip ? u"True" : u"False");
         notifyIcon.shown = false;
         Start();
-        EXPECT_TRUE(notifyIcon.shown);
+        EXPECT_TRUE(notifyIcon.shown && form().hooked());
         EXPECT_EQ(notifyIcon.current.szTip, u"PenWick");
         EXPECT_EQ(notifyIcon.current.hIcon, getClip ? TrayPicture::Program : TrayPicture::Paused);
         EXPECT_EQ(notifyIcon.current.hWnd, &form());
-        EXPECT_TRUE(form().hooked());
     }
     notifyIcon.shown = false;  // Explorer went away and took the icon with it
     form().deliver(fake::FakeNotifyIcon::kTaskbarCreated, 0, 0);
     EXPECT_TRUE(notifyIcon.shown);
     Command("TrayQuit");
-    EXPECT_FALSE(form().hooked());
-    EXPECT_FALSE(notifyIcon.shown);
+    EXPECT_FALSE(form().hooked() || notifyIcon.shown);
 }
 
 }  // namespace
