@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "find/PanelSearch.h"
+
+namespace pw::testing {
+namespace {
+
+constexpr std::size_t kNone = std::u16string_view::npos;
+constexpr FindOptions kAnyCase{false, true}, kCase{true, true}, kExact{true, false},
+    kOnlyCase{false, false};
+
+// Needle, text, options, where the search starts, the match's position.
+TEST(TextSearch, ComparesLatinCaseAndChineseVariantsUnitForUnit) {
+    const std::tuple<std::u16string_view, std::u16string_view, FindOptions, std::size_t,
+                     std::size_t>
+        cases[] = {
+            {u"abc", u"xxABCabc", kAnyCase, 0, 2},
+            {u"abc", u"xxABCabc", kCase, 0, 5},
+            {u"abc", u"xxABCabc", kAnyCase, 3, 5},
+            {u"ＡｂＣ", u"abc ａＢｃ", kOnlyCase, 0, 4},  // full-width folds within itself
+            {u"Ab", u"ÀB ab", kAnyCase, 0, 3},            // only ASCII and full-width letters
+            {u"头发", u"剪了頭髮", kCase, 0, 2},
+            {u"頭髮", u"头疼 头发", kAnyCase, 0, 3},
+            {u"头发", u"剪了頭髮", kExact, 0, kNone},
+            {u"云", u"雲云", kCase, 0, 0},  // one simplified form for two traditional ones
+            {u"x\U00020000", u"ab x\U00020000", kAnyCase, 0, 3},
+            {u"aa", u"aaa", kExact, 1, 1},
+            {u"", u"abc", kAnyCase, 0, kNone},
+            {u"abcd", u"abc", kAnyCase, 0, kNone},
+            {u"ab", u"ab", kAnyCase, 1, kNone},
+            {u"ab", u"xab", kAnyCase, 5, kNone},
+        };
+    int row = 0;
+    for (const auto& [needle, text, options, from, expected] : cases) {
+        const auto found = TextSearch(needle, options).FindIn(text, from);
+        EXPECT_EQ(found.value_or(kNone), expected) << "row " << row++;
+    }
+}
+
+// Texts of the panels, the panel on show, where the search starts in it, and the match.
+TEST(PanelSearch, GoesOnThroughTheFollowingPanelsAndEndsWhereItStarted) {
+    using Panels = std::vector<std::u16string>;
+    const Panels mixed = {u"ab-AB", u"ab", u"none", u"xx ab"};
+    const std::tuple<Panels, int, std::size_t, std::optional<FoundText>> cases[] = {
+        {mixed, 2, 0, FoundText{2, 0, 2}},
+        {mixed, 2, 2, FoundText{4, 3, 2}},
+        {mixed, 4, 5, FoundText{1, 0, 2}},  // wraps from the last to the first
+        {mixed, 1, 1, FoundText{1, 3, 2}},
+        {{u"ab ab", u"zz"}, 1, 4, FoundText{1, 0, 2}},  // the start panel's head comes last
+        {{u"ab"}, 1, 2, FoundText{1, 0, 2}},            // the one match found again
+        {{u"a", u"b"}, 2, 99, std::nullopt},
+        {{u"xab", u"a"}, 1, 2, FoundText{1, 1, 2}},  // across the start: found last
+    };
+    for (const auto& [texts, current, from, expected] : cases) {
+        PanelStore panels;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (i > 0) panels.append();
+            panels.setText(panels.count(), texts[i]);
+        }
+        panels.setCurrent(current);
+        EXPECT_EQ(FindNextInPanels(panels, from, TextSearch(u"ab", kAnyCase)), expected)
+            << "from " << current << ":" << from;
+    }
+}
+
+}  // namespace
+}  // namespace pw::testing
