@@ -34,7 +34,9 @@ Main::Main(AppState& state, Platform& platform)
       saving_(state.Panels, state.settings, form_.get(),
               {platform.ui, platform.files, platform.codePage, platform.fileDialog},
               [this] { ShowPanel(); }),
-      help_(platform.ui, platform.shell, platform.programFolder, *form_) {
+      help_(platform.ui, platform.shell, platform.programFolder, *form_),
+      find_(platform.ui, state.Panels,
+            {*form_, form_->control("Content"), [this] { ShowPanel(); }}) {
     content_ = &form_->control("Content");
     state_.Panels.setEditor([this] { return content_->text(); });
     WireEvents();
@@ -73,6 +75,8 @@ void Main::WireEvents() {
     f.menu("HelpReadMe").Click = [this] { help_.HelpReadMe_Click(); };
     f.menu("HelpWeb").Click = [this] { help_.HelpWeb_Click(); };
     f.menu("HelpMail").Click = [this] { help_.HelpMail_Click(); };
+    f.menu("EditFind").Click = [this] { find_.EditFind_Click(); };
+    f.menu("EditFindNext").Click = [this] { find_.EditFindNext_Click(); };
     f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
     f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 
@@ -237,6 +241,7 @@ void Main::Form_Unload() {
     if (panelNum_) panelNum_->Close();
     form_->setEnabled(true);
     help_.Unload();
+    find_.Unload();
     tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/FindCommands.h"
 #include "capture/CaptureAlert.h"
 #include "capture/ClipMonitor.h"
 #include "help/HelpCommands.h"
@@ -90,6 +91,7 @@ class Main {
     // Kept after its window closes, until the next opening or the end.
     std::unique_ptr<Options> options_;
     HelpCommands help_;
+    FindCommands find_;
 };
 
 }  // namespace pw

@@ -4,7 +4,6 @@
 // the panel on show before the start) reads alike.
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "convert/ChineseConverter.h"
 #include "find/PanelSearch.h"
@@ -27,23 +26,19 @@ bool ReadsAlike(std::u16string_view text, std::size_t at, std::u16string_view ne
     return true;
 }
 
-// Every place in search order, tried one by one.
+// Every place in search order, tried one by one: the panel on show from `from`, the others,
+// and the panel on show again before `from`.
 std::optional<FoundText> FirstInSearchOrder(const PanelStore& panels, std::size_t from,
                                             std::u16string_view needle, FindOptions options) {
     const int count = panels.count(), start = panels.current();
     from = std::min(from, panels.text(start).size());
-    std::vector<std::pair<int, std::size_t>> order;
-    for (std::size_t at = from; at <= panels.text(start).size(); ++at)
-        order.emplace_back(start, at);
-    for (int step = 1; step < count; ++step) {
+    for (int step = 0; step <= count; ++step) {
         const int panel = (start - 1 + step) % count + 1;
-        for (std::size_t at = 0; at <= panels.text(panel).size(); ++at)
-            order.emplace_back(panel, at);
+        const std::u16string& text = panels.text(panel);
+        const std::size_t end = step == count ? from : text.size() + 1;
+        for (std::size_t at = step == 0 ? from : 0; at < end; ++at)
+            if (ReadsAlike(text, at, needle, options)) return FoundText{panel, at, needle.size()};
     }
-    for (std::size_t at = 0; at < from; ++at) order.emplace_back(start, at);
-    for (const auto& [panel, at] : order)
-        if (ReadsAlike(panels.text(panel), at, needle, options))
-            return FoundText{panel, at, needle.size()};
     return std::nullopt;
 }
 

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <optional>
 #include <tuple>
 #include <vector>
 
+#include "MainFixture.h"
 #include "find/PanelSearch.h"
 
 namespace pw::testing {
@@ -65,6 +64,53 @@ TEST(PanelSearch, GoesOnThroughTheFollowingPanelsAndEndsWhereItStarted) {
         EXPECT_EQ(FindNextInPanels(panels, from, TextSearch(u"ab", kAnyCase)), expected)
             << "from " << current << ":" << from;
     }
+}
+
+using Find = MainFixture;
+
+// F3 with nothing searched yet opens the dialog; it opens with a one-line selection, else with
+// the last search, and stays the one dialog. A miss moves nothing; edits are searched as typed.
+TEST_F(Find, TheDialogOpensWithTheSelectionOrTheLastSearchAndAMissMovesNothing) {
+    Start();
+    content().paste(u"ab\r\nabc");
+    content().select(0, 2);
+    Command("EditFindNext");
+    fake::FakeForm& dialog = ui.form("frmFind");
+    fake::FakeControl &box = dialog.control("txtFind"), &next = dialog.control("cmdFindNext");
+    EXPECT_TRUE(dialog.visible() && box.hasFocus());
+    EXPECT_EQ(box.text(), u"ab");
+    EXPECT_EQ(box.selection().length, 2u);
+    EXPECT_FALSE(dialog.control("chkCase").checked());
+    EXPECT_TRUE(dialog.control("chkSameForm").checked());
+    EXPECT_EQ(dialog.bounds().left, (15360 - dialog.bounds().width) / 2);
+    box.paste(u"");
+    EXPECT_FALSE(next.enabled());
+    box.paste(u"ABC");
+    dialog.press(u'\r');
+    EXPECT_EQ(content().selection().start, 4u);
+    EXPECT_TRUE(box.hasFocus());
+    Command("EditFind");  // the open dialog again, as it was
+    EXPECT_EQ(box.text(), u"ABC");
+
+    dialog.control("chkCase").click();
+    next.click();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, u"找不到“ABC”");
+    EXPECT_EQ(ui.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(content().selection().start, 4u);
+    EXPECT_EQ(position(), u"1/1");
+    dialog.closeFromFrame();
+    EXPECT_TRUE(dialog.destroyed() && form().active());
+
+    for (const std::size_t length : {2, 0}) {
+        content().select(1, length);  // "b\r", then nothing
+        Command("EditFind");
+        EXPECT_EQ(ui.form("frmFind").control("txtFind").text(), u"ABC");
+        ui.form("frmFind").press(u'\x1b');
+    }
+    content().type(u"ABC");  // typed: only this "ABC" matches the case
+    Command("EditFindNext");
+    EXPECT_EQ(content().selection().start + content().selection().length, 4u);
 }
 
 }  // namespace
