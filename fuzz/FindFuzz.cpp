@@ -51,10 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FindOptions options{in.ConsumeBool(), in.ConsumeBool()};
     PanelStore panels;
     const int count = in.ConsumeIntegralInRange(1, 4);
-    for (int i = 1; i <= count; ++i) {
-        if (i > 1) panels.append();
-        panels.setText(i, fuzz::TakeText(in, 512));
-    }
+    for (int i = 1; i <= count; ++i)
+        if (i == 1 || panels.append()) panels.setText(i, fuzz::TakeText(in, 512));
     panels.setCurrent(in.ConsumeIntegralInRange(1, count));
     const auto from = in.ConsumeIntegralInRange<std::size_t>(0, 300);
     // Often a piece of a panel, so that matches are common.

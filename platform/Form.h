@@ -34,7 +34,7 @@ class Control {
     virtual bool setFocus() = 0;
     virtual bool hasFocus() const = 0;
     virtual Selection selection() const = 0;
-    // A length past the end selects up to the end.
+    // A length past the end selects up to the end. The text scrolls to show the selection's end.
     virtual void select(std::size_t start, std::size_t length) = 0;
     virtual bool checked() const = 0;
     virtual void setChecked(bool checked) = 0;

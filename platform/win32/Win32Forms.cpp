@@ -144,6 +144,8 @@ void Win32Control::select(std::size_t start, std::size_t length) {
                            ? -1
                            : static_cast<LPARAM>(start + length);
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), end);
+    // Windows leaves the view where it was (Wine scrolls already); a selection is shown.
+    SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
 bool Win32Control::checked() const {
