@@ -16,7 +16,7 @@ class FindCommands {
   public:
     struct MainParts {
         Form& window;
-        Control& content;
+        TextBox& content;
         std::function<void()> showPanel;
     };
 

@@ -1,11 +1,9 @@
 #pragma once
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "find/TextSearch.h"
-#include "platform/Form.h"
-#include "platform/Ui.h"
+#include "platform/DialogForm.h"
 
 namespace pw {
 
@@ -13,39 +11,30 @@ const FormLayout& FindFormLayout();
 
 // The find dialog: modeless, in front of the main window, one at a time. Its button hands the
 // text and the options to whoever searches; the dialog stays open for the next search.
-class FindDialog {
+class FindDialog : public DialogForm {
   public:
     using Search = std::function<void(const std::u16string& text, FindOptions options)>;
 
     // Opens the dialog with the text to look for (selected) and the options.
-    FindDialog(Ui& ui, Form& main, const std::u16string& text, FindOptions options,
-               Search findNext);
-    FindDialog(const FindDialog&) = delete;
-    FindDialog& operator=(const FindDialog&) = delete;
+    FindDialog(Ui& ui, Form& main, std::u16string text, FindOptions options, Search findNext);
 
-    bool open() const { return open_; }
-    Form& form() { return *form_; }
     // Back to the dialog, its text selected for typing over.
     void Activate();
-    // The main window's unload: the dialog goes without touching the focus.
-    void Close();
 
   private:
     void WireEvents();
-    void CentreOnScreen();
+    void Form_Load() override;
     void txtFind_Change();
     void cmdFindNext_Click();
-    void cmdCancel_Click();
 
-    Ui& ui_;
-    Form& main_;
     Search findNext_;
-    std::unique_ptr<Form> form_;
-    Control& txtFind_;
-    Control& chkCase_;
-    Control& chkSameForm_;
-    Control& cmdFindNext_;
-    bool open_ = false;
+    const std::u16string text_;
+    const FindOptions options_;
+    TextBox& txtFind_;
+    CheckBox& chkCase_;
+    CheckBox& chkSameForm_;
+    Button& cmdFindNext_;
+    Button& cmdCancel_;
 };
 
 }  // namespace pw

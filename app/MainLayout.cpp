@@ -4,7 +4,8 @@ namespace pw {
 
 namespace {
 
-constexpr std::uint16_t kVkDelete = 0x2E, kVkF1 = 0x70, kVkF2 = 0x71, kVkF3 = 0x72, kVkF5 = 0x74, kVkF6 = 0x75;
+constexpr std::uint16_t kVkDelete = 0x2E, kVkF1 = 0x70, kVkF2 = 0x71, kVkF3 = 0x72, kVkF5 = 0x74,
+                        kVkF6 = 0x75;
 
 constexpr Shortcut Ctrl(char key) { return {static_cast<std::uint16_t>(key), true, false}; }
 constexpr Shortcut Key(std::uint16_t key) { return {key, false, false}; }

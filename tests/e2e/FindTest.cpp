@@ -1,6 +1,7 @@
 // Finding across the panels on the real window: the keys, paging to the match with the match
 // selected and scrolled into view, and the real message box of a miss.
 #include "Harness.h"
+#include "app/FindDialog.h"
 
 namespace e2e {
 namespace {
@@ -20,7 +21,7 @@ TEST_F(Finding, CtrlFAndF3FindTraditionalAndSimplifiedAlikeAcrossPanelsAndAMissI
     Command("GoFirst");
     send(content, EM_SETSEL, 1, 3);
     ASSERT_TRUE(press(main, 'F', true));
-    HWND dialog = program->waitForWindow(L"查找");
+    HWND dialog = program->waitForWindow(wide(pw::FindFormLayout().caption));
     ASSERT_TRUE(dialog);
     HWND box = child(dialog, L"Edit");
     EXPECT_EQ(windowText(box), L"头发");

@@ -74,11 +74,15 @@ inline std::wstring windowText(HWND window) {  // WM_GETTEXT, so it works for ed
     text.resize(copied ? std::min<size_t>(*copied, text.size() - 1) : 0);
     return text;
 }
-// A child of this class, with this text when one is given, read as WM_GETTEXT gives it, which
+// A descendant of this class, with this text when one is given, read as WM_GETTEXT gives it, which
 // edits keep apart from their window name.
 inline HWND child(HWND parent, const wchar_t* className, std::wstring_view text = {}) {
-    for (HWND w = nullptr; (w = FindWindowExW(parent, w, className, nullptr));)
-        if (text.empty() || windowText(w) == text) return w;
+    for (HWND w = nullptr; (w = FindWindowExW(parent, w, nullptr, nullptr));) {
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (_wcsicmp(cls, className) == 0 && (text.empty() || windowText(w) == text)) return w;
+        if (HWND inner = child(w, className, text)) return inner;  // on a tab page
+    }
     return nullptr;
 }
 inline RECT windowRect(HWND window) {
