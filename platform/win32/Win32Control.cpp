@@ -97,7 +97,8 @@ void Win32Child::setWindowText(const std::u16string& text) { SetWindowTextW(hwnd
 
 LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                           DWORD_PTR data) {
-    Control& self = reinterpret_cast<Win32Child*>(data)->events();
+    auto* child = reinterpret_cast<Win32Child*>(data);
+    Control& self = child->events();
     switch (msg) {
         case WM_CHAR:
             if (self.KeyPress) {
@@ -110,6 +111,7 @@ LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
             break;
         case WM_SETFOCUS: {
             LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            child->form_.focusMoved(*child);
             if (self.GotFocus) Guarded(self.GotFocus);
             return r;
         }

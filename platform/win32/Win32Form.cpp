@@ -264,8 +264,8 @@ HBRUSH Win32Form::pageBackground(const ControlLayout& control, HDC dc) const {
 void Win32Form::showPages() {
     for (auto& [name, page] : pages_) {
         const bool show = pageInFront(*layoutOf(name));
-        // The focus does not stay on a control that disappears.
-        if (!show && IsChild(page, GetFocus())) SetFocus(hwnd_);
+        // The focus does not stay on a control that disappears: its tab control takes it.
+        if (!show && IsChild(page, GetFocus())) SetFocus(child(layoutOf(name)->container).hwnd());
         ShowWindow(page, show ? SW_SHOWNA : SW_HIDE);
     }
 }
@@ -308,13 +308,29 @@ bool Win32Form::setFocus() {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     HWND focus = GetFocus();
-    if (!focus || focus == hwnd_ || GetAncestor(focus, GA_ROOT) != hwnd_) {
-        HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_))
-                          ? lastFocus_
-                          : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-        SetFocus(target ? target : hwnd_);
-    }
+    if (!focus || focus == hwnd_ || GetAncestor(focus, GA_ROOT) != hwnd_) restoreFocus();
     return true;
+}
+
+// The control that had the focus last, where it can still take it; else the first in the tab
+// order.
+void Win32Form::restoreFocus() {
+    HWND target = lastFocus_;
+    if (!target || !IsWindow(target) || !IsWindowEnabled(target) || !IsWindowVisible(target))
+        target = firstInTabOrder();
+    SetFocus(target ? target : hwnd_);
+}
+
+HWND Win32Form::firstInTabOrder() const {
+    const Win32Child* first = nullptr;
+    for (const auto& [name, c] : controls_) {
+        const int tab = c->layout().tabIndex;
+        if (tab >= 0 && (GetWindowLongW(c->hwnd(), GWL_STYLE) & WS_TABSTOP) &&
+            IsWindowEnabled(c->hwnd()) && IsWindowVisible(c->hwnd()) &&
+            (!first || tab < first->layout().tabIndex))
+            first = c.get();
+    }
+    return first ? first->hwnd() : nullptr;
 }
 
 WindowState Win32Form::windowState() const {

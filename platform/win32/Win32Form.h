@@ -63,6 +63,8 @@ class Win32Form : public Form {
     // Keyboard handling that belongs to the window rather than to one control: accelerators
     // and the dialog keys. True when the message is used.
     bool preTranslate(MSG& msg);
+    // A control took the keyboard focus.
+    void focusMoved(Win32Child& to);
 
     static void RegisterClass(HINSTANCE instance);
     static Win32Form* FromHwnd(HWND hwnd);
@@ -86,7 +88,10 @@ class Win32Form : public Form {
     Win32Child* controlById(int id);
     Win32Child* controlByHwnd(HWND hwnd);
     Win32Child* findStyled(std::uint32_t style);
-    Win32Child* firstInTabOrder();
+    HWND firstInTabOrder() const;
+    void restoreFocus();
+    bool switchPage(WPARAM key);
+    bool dialogMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     const ControlLayout* layoutOf(std::string_view name) const;
     const ControlLayout* pageOf(const ControlLayout& control) const;
     int pageIndex(const ControlLayout& page) const;
@@ -103,6 +108,7 @@ class Win32Form : public Form {
     bool restoreOnShow_ = false;
     bool unloading_ = false;
     HWND lastFocus_ = nullptr;
+    Win32Child* defaultButton_ = nullptr;  // what Enter presses in a dialog, once the focus moved
     std::map<std::string, HWND, std::less<>> pages_;  // children of the window: it destroys them
     std::map<std::string, std::unique_ptr<Win32Child>, std::less<>> controls_;
     std::map<std::string, std::unique_ptr<Win32MenuItem>, std::less<>> menus_;

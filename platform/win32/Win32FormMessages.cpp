@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "platform/win32/Bug.h"
 #include "platform/win32/Win32Link.h"
+#include "platform/win32/Win32Tab.h"
 
 namespace pw::win32 {
 
@@ -81,8 +82,11 @@ Win32Child* Win32Form::findStyled(std::uint32_t style) {
 
 bool Win32Form::preTranslate(MSG& msg) {
     if (accel_ && TranslateAcceleratorW(hwnd_, accel_.get(), &msg)) return true;
-    if (msg.message != WM_KEYDOWN) return false;
     const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
+    if (msg.message == WM_KEYDOWN && ctrl && !alt && switchPage(msg.wParam)) return true;
+    // A dialog's keys are the dialog manager's: Tab, arrows in a group, Enter, Esc.
+    if (!layout_.sizable) return IsDialogMessageW(hwnd_, &msg) != FALSE;
+    if (msg.message != WM_KEYDOWN) return false;
     if (msg.wParam == VK_TAB && !ctrl && !alt) {
         const bool back = GetKeyState(VK_SHIFT) < 0;
         HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), back ? TRUE : FALSE);
@@ -109,6 +113,71 @@ bool Win32Form::preTranslate(MSG& msg) {
         }
     }
     return false;
+}
+
+// Ctrl+Tab, Ctrl+PageDown: the next page of the tab control; with Shift, or PageUp, the
+// previous one.
+bool Win32Form::switchPage(WPARAM key) {
+    int delta = 0;
+    if (key == VK_TAB)
+        delta = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    else if (key == VK_NEXT || key == VK_PRIOR)
+        delta = key == VK_NEXT ? 1 : -1;
+    else
+        return false;
+    for (auto& [name, c] : controls_) {
+        if (auto* tab = dynamic_cast<Win32Tab*>(c.get())) {
+            tab->step(delta);
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the dialog manager asks of a dialog besides the keys: the next control, the default
+// button.
+bool Win32Form::dialogMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+        case WM_NEXTDLGCTL: {
+            HWND to = LOWORD(lp) ? reinterpret_cast<HWND>(wp)
+                                 : GetNextDlgTabItem(hwnd_, GetFocus(), wp ? TRUE : FALSE);
+            if (to) {
+                SetFocus(to);
+                // Tabbing into a text box selects its text, ready to be typed over.
+                if (SendMessageW(to, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                    SendMessageW(to, EM_SETSEL, 0, -1);
+            }
+            result = 0;
+            return true;
+        }
+        case DM_GETDEFID: {
+            const Win32Child* button = defaultButton_ ? defaultButton_ : findStyled(StyleDefault);
+            result = button ? MAKELRESULT(button->id(), DC_HASDEFID) : 0;
+            return true;
+        }
+        case WM_COMMAND:
+            if (lp != 0 || (LOWORD(wp) != IDOK && LOWORD(wp) != IDCANCEL)) return false;
+            if (auto* button = findStyled(LOWORD(wp) == IDOK ? StyleDefault : StyleCancel))
+                button->notify(static_cast<WORD>(BN_CLICKED));
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The default button follows the focus: a push button with the focus is the one Enter presses;
+// elsewhere the designed default is.
+void Win32Form::focusMoved(Win32Child& to) {
+    if (layout_.sizable) return;
+    Win32Child* designed = findStyled(StyleDefault);
+    Win32Child* chosen = to.layout().kind == ControlKind::Button ? &to : designed;
+    if (chosen == defaultButton_) return;
+    defaultButton_ = chosen;
+    for (auto& [name, c] : controls_)
+        if (c->layout().kind == ControlKind::Button)
+            SendMessageW(c->hwnd(), BM_SETSTYLE,
+                         c.get() == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 LRESULT CALLBACK Win32Form::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -153,6 +222,7 @@ LRESULT CALLBACK Win32Form::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 }
 
 LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    if (LRESULT result = 0; !layout_.sizable && dialogMessage(msg, wp, lp, result)) return result;
     switch (msg) {
         case WM_COMMAND: {
             const int id = LOWORD(wp);
@@ -226,14 +296,15 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_ACTIVATE:
+            // The control that had the focus has it again when the window is active again, also
+            // after a window of another program, a message box or a dialog.
             if (LOWORD(wp) == WA_INACTIVE) {
                 HWND f = GetFocus();
-                if (f && GetParent(f) == hwnd_) lastFocus_ = f;
-            } else if (lastFocus_ && IsWindow(lastFocus_)) {
-                SetFocus(lastFocus_);
+                if (f && IsChild(hwnd_, f)) lastFocus_ = f;
                 return 0;
             }
-            return DefWindowProcW(hwnd_, msg, wp, lp);
+            if (!HIWORD(wp)) restoreFocus();
+            return 0;
         case WM_DPICHANGED: {
             applyDpi(HIWORD(wp));
             // The suggested rectangle keeps the size in twips; the resize lays the window out.

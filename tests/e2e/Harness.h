@@ -91,16 +91,26 @@ inline RECT windowRect(HWND window) {
     return r;
 }
 
-// A key through the system's input queue, with Ctrl held when asked, so that accelerators and
-// the focused control see it as the keyboard delivers it; the window is brought to the front.
-inline bool press(HWND window, WORD key, bool ctrl = false) {
+// A key through the system's input queue, with Ctrl and Shift held when asked, so that accelerators
+// and the focused control see it as the keyboard delivers it; the window is brought to the front.
+inline bool press(HWND window, WORD key, bool ctrl = false, bool shift = false) {
     SetForegroundWindow(window);
     if (!poll([&] { return GetForegroundWindow() == window; })) return false;
     if (ctrl) keybd_event(VK_CONTROL, 0, 0, 0);
+    if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
     keybd_event(key, 0, 0, 0);
     keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     if (ctrl) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
     return true;
+}
+
+// The window with the keyboard focus in the thread that runs this window, and its active window.
+inline std::pair<HWND, HWND> focusAndActive(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return {};
+    return {info.hwndFocus, info.hwndActive};
 }
 
 // Text of a message box: its static with id 0xFFFF.
