@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/MainLayout.h"
 #include "app/Options.h"
@@ -27,6 +28,15 @@ Main::Main(AppState& state, Platform& platform)
     : state_(state),
       platform_(platform),
       form_(platform.ui.createForm(MainFormLayout())),
+      Content_(form_->textBox("Content")),
+      cmdGo_(form_->button("cmdGo")),
+      cmdFirst_(form_->button("cmdFirst")),
+      cmdBack_(form_->button("cmdBack")),
+      cmdNext_(form_->button("cmdNext")),
+      cmdLast_(form_->button("cmdLast")),
+      TrayShow_(form_->menu("TrayShow")),
+      TrayClip_(form_->menu("TrayClip")),
+      ClipTimer_(form_->timer("ClipTimer")),
       tray_(*form_, platform.notifyIcon, state.settings, std::u16string(kProductName), "mnuTray",
             [this] { ShowMainWindow(); }),
       monitor_(platform.clipboard),
@@ -34,9 +44,9 @@ Main::Main(AppState& state, Platform& platform)
       saving_(state.Panels, state.settings, form_.get(),
               {platform.ui, platform.files, platform.codePage, platform.fileDialog},
               [this] { ShowPanel(); }),
-      help_(platform.ui, platform.shell, platform.programFolder, *form_) {
-    content_ = &form_->control("Content");
-    state_.Panels.setEditor([this] { return content_->text(); });
+      help_(platform.ui, platform.shell, platform.programFolder, *form_),
+      find_(platform.ui, state.Panels, {*form_, Content_, [this] { ShowPanel(); }}) {
+    state_.Panels.setEditor([this] { return Content_.text(); });
     WireEvents();
 }
 
@@ -73,19 +83,22 @@ void Main::WireEvents() {
     f.menu("HelpReadMe").Click = [this] { help_.HelpReadMe_Click(); };
     f.menu("HelpWeb").Click = [this] { help_.HelpWeb_Click(); };
     f.menu("HelpMail").Click = [this] { help_.HelpMail_Click(); };
-    f.timer("ClipTimer").Tick = [this] { ClipTimer_Timer(); };
+    f.menu("EditFind").Click = [this] { find_.EditFind_Click(); };
+    f.menu("EditFindNext").Click = [this] { find_.EditFindNext_Click(); };
+    ClipTimer_.Tick = [this] { ClipTimer_Timer(); };
     f.timer("AlertTimer").Tick = [this] { AlertTimer_Timer(); };
 
-    f.control("cmdFirst").Click = [this] { cmdFirst_Click(); };
-    f.control("cmdBack").Click = [this] { cmdBack_Click(); };
-    f.control("cmdNext").Click = [this] { cmdNext_Click(); };
-    f.control("cmdLast").Click = [this] { cmdLast_Click(); };
-    f.control("cmdGo").Click = [this] { cmdGo_Click(); };
-    content_->Change = [this] { Content_Change(); };
+    cmdFirst_.Click = [this] { cmdFirst_Click(); };
+    cmdBack_.Click = [this] { cmdBack_Click(); };
+    cmdNext_.Click = [this] { cmdNext_Click(); };
+    cmdLast_.Click = [this] { cmdLast_Click(); };
+    cmdGo_.Click = [this] { cmdGo_Click(); };
+    Content_.Change = [this] { Content_Change(); };
 
     auto keys = [this](char16_t& key) { KeyPress(key); };
-    for (auto name : {"Content", "cmdFirst", "cmdBack", "cmdGo", "cmdNext", "cmdLast"})
-        f.control(name).KeyPress = keys;
+    for (Control* c : std::initializer_list<Control*>{&Content_, &cmdFirst_, &cmdBack_, &cmdGo_,
+                                                      &cmdNext_, &cmdLast_})
+        c->KeyPress = keys;
     f.KeyPress = keys;
 
     f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
@@ -98,12 +111,11 @@ bool Main::Form_Initialize() {
     state_.Panels.clear();
     form_->setVisible(false);
     LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
-    form_->menu("TrayClip").setChecked(state_.settings.GetClip);
+    TrayClip_.setChecked(state_.settings.GetClip);
     form_->setMinimumSize(kMinWidth, kMinHeight);
     PlaceWindow();
-    Timer& clip = form_->timer("ClipTimer");
-    clip.setEnabled(state_.settings.GetClip);
-    clip.setInterval(state_.settings.ClipRate);
+    ClipTimer_.setEnabled(state_.settings.GetClip);
+    ClipTimer_.setInterval(state_.settings.ClipRate);
     ClearPanels();
     monitor_.RememberCurrent();
     // Started by hand, the window is what the user expects to see; it comes up before the tray
@@ -126,17 +138,16 @@ void Main::ShowPanel() {
     const PanelStore& p = state_.Panels;
     const auto current = NumText(std::int64_t{p.current()});
     const auto count = NumText(std::int64_t{p.count()});
-    Control& go = form_->control("cmdGo");
-    go.setText(current + u"/" + count);
-    content_->setText(p.currentText());
+    cmdGo_.setText(current + u"/" + count);
+    Content_.setText(p.currentText());
     state_.Panels.markInStep();
-    go.setToolTip(u"第" + current + u"项，共" + count + u"项");
-    if (form_->visible()) content_->setFocus();
+    cmdGo_.setToolTip(u"第" + current + u"项，共" + count + u"项");
+    if (form_->visible()) Content_.setFocus();
     const bool first = p.current() == 1, last = p.current() == p.count();
-    form_->control("cmdBack").setEnabled(!first);
-    form_->control("cmdFirst").setEnabled(!first);
-    form_->control("cmdLast").setEnabled(!last);
-    form_->control("cmdNext").setEnabled(!last);
+    cmdBack_.setEnabled(!first);
+    cmdFirst_.setEnabled(!first);
+    cmdLast_.setEnabled(!last);
+    cmdNext_.setEnabled(!last);
 }
 
 // The store fetches the text from the box when somebody reads it, not on every keystroke.
@@ -173,7 +184,7 @@ void Main::ClearPanels() {
 }
 
 // Without reading the text out: it may hold megabytes.
-void Main::EditAll_Click() { content_->select(0, std::u16string::npos); }
+void Main::EditAll_Click() { Content_.select(0, std::u16string::npos); }
 
 // ---- Paging ----
 
@@ -198,7 +209,6 @@ void Main::cmdLast_Click() {
 }
 
 void Main::cmdGo_Click() {
-    form_->setEnabled(false);
     panelNum_ =
         std::make_unique<PanelNum>(platform_.ui, *form_, state_.Panels, [this] { ShowPanel(); });
 }
@@ -211,13 +221,13 @@ void Main::KeyPress(char16_t& key) {
 
 void Main::HideMainWindow() {
     form_->setVisible(false);
-    form_->menu("TrayShow").setVisible(true);
+    TrayShow_.setVisible(true);
 }
 
 void Main::ShowMainWindow() {
     form_->setVisible(true);
     form_->setFocus();
-    form_->menu("TrayShow").setVisible(false);
+    TrayShow_.setVisible(false);
 }
 
 void Main::PanelExit_Click() { form_->unload(); }
@@ -233,10 +243,10 @@ void Main::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveSettings(platform_.registry, platform_.programFolder, state_.settings);
-    if (options_ && options_->open()) options_->form().unload();
+    if (options_) options_->Close();
     if (panelNum_) panelNum_->Close();
-    form_->setEnabled(true);
     help_.Unload();
+    find_.Unload();
     tray_.RemoveTrayIcon();
     platform_.ui.quit();
 }
@@ -257,17 +267,16 @@ void Main::Form_Resize() {
     }
     const RectTw client = f.clientArea();
     const double contentWidth = client.width - kContentWidthLoss;
-    content_->setBounds(
+    Content_.setBounds(
         {kContentMargin, kContentMargin, contentWidth, client.height - kContentHeightLoss});
     const double top = client.height - kButtonTopLoss;
     double left = (contentWidth - kButtonRowWidth) / 2 + kContentMargin;
-    const std::pair<const char*, double> row[] = {
-        {"cmdFirst", 0}, {"cmdBack", 480}, {"cmdGo", 480}, {"cmdNext", 720}, {"cmdLast", 480}};
-    for (const auto& [name, step] : row) {
+    const std::pair<Button*, double> row[] = {
+        {&cmdFirst_, 0}, {&cmdBack_, 480}, {&cmdGo_, 480}, {&cmdNext_, 720}, {&cmdLast_, 480}};
+    for (const auto& [button, step] : row) {
         left += step;
-        Control& button = f.control(name);
-        RectTw b = button.bounds();
-        button.setBounds({left, top, b.width, b.height});
+        const RectTw b = button->bounds();
+        button->setBounds({left, top, b.width, b.height});
     }
     if (f.windowState() == WindowState::Normal) {
         Settings& s = state_.settings;
@@ -301,19 +310,25 @@ void Main::Capture(std::u16string text) {
 void Main::TrayClip_Click() {
     Settings& s = state_.settings;
     s.GetClip = !s.GetClip;
-    form_->menu("TrayClip").setChecked(s.GetClip);
-    form_->timer("ClipTimer").setEnabled(s.GetClip);
+    ApplyWatching();
+    SaveSettings(platform_.registry, platform_.programFolder, s);
+}
+
+void Main::ApplyWatching() {
+    const Settings& s = state_.settings;
+    // An interval of 0 is taken too: it keeps the timer from ticking.
+    ClipTimer_.setInterval(s.ClipRate);
+    TrayClip_.setChecked(s.GetClip);
+    ClipTimer_.setEnabled(s.GetClip);
     if (s.GetClip) monitor_.RememberCurrent();
     tray_.UpdateTrayIcon();
-    SaveSettings(platform_.registry, platform_.programFolder, s);
 }
 
 void Main::AlertTimer_Timer() { tray_.ShowPicture(alert_.Tick(tray_.StateIcon())); }
 
 void Main::EditOption_Click() {
     if (options_ && options_->open()) return;
-    options_ =
-        std::make_unique<Options>(state_, platform_, Options::MainParts{*form_, monitor_, tray_});
+    options_ = std::make_unique<Options>(state_, platform_, *form_, [this] { ApplyWatching(); });
 }
 
 void Main::HelpAbout_Click() { help_.HelpAbout_Click(); }
@@ -324,12 +339,12 @@ void Main::ToolB2G_Click() { ConvertPanel(TraditionalToSimplified); }
 
 void Main::ToolG2B_Click() { ConvertPanel(SimplifiedToTraditional); }
 
-// The whole panel is converted, whatever is selected; the result goes to the box and the
-// store without another copy.
+// The whole panel is converted, whatever is selected, as one step that Ctrl+Z takes back; the
+// result goes to the box and the store without another copy.
 void Main::ConvertPanel(std::u16string (*convert)(std::u16string_view)) {
     PanelStore& panels = state_.Panels;
     std::u16string converted = convert(panels.currentText());
-    content_->setText(converted);
+    Content_.replaceAll(converted);
     panels.setText(panels.current(), std::move(converted));
 }
 

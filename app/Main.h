@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/FindCommands.h"
 #include "capture/CaptureAlert.h"
 #include "capture/ClipMonitor.h"
 #include "help/HelpCommands.h"
@@ -32,6 +33,9 @@ class Main {
     void ShowPanel();
     void RemovePanel(int k);
     void ClearPanels();
+    // The watching settings take effect: the clipboard timer's rate and state, the tray menu's
+    // check mark, the tray icon, and the clipboard's present text when watching is on.
+    void ApplyWatching();
 
   private:
     void WireEvents();
@@ -78,10 +82,18 @@ class Main {
     AppState& state_;
     Platform& platform_;
     std::unique_ptr<Form> form_;
+    TextBox& Content_;
+    Button& cmdGo_;
+    Button& cmdFirst_;
+    Button& cmdBack_;
+    Button& cmdNext_;
+    Button& cmdLast_;
+    MenuItem& TrayShow_;
+    MenuItem& TrayClip_;
+    Timer& ClipTimer_;
     // The go-to-panel dialog lives from one opening to the next: it cannot go away inside its
     // own events.
     std::unique_ptr<PanelNum> panelNum_;
-    Control* content_ = nullptr;
     bool unloaded_ = false;
     Tray tray_;
     ClipMonitor monitor_;
@@ -90,6 +102,7 @@ class Main {
     // Kept after its window closes, until the next opening or the end.
     std::unique_ptr<Options> options_;
     HelpCommands help_;
+    FindCommands find_;
 };
 
 }  // namespace pw

@@ -4,7 +4,8 @@ namespace pw {
 
 namespace {
 
-constexpr std::uint16_t kVkDelete = 0x2E, kVkF1 = 0x70, kVkF2 = 0x71, kVkF5 = 0x74, kVkF6 = 0x75;
+constexpr std::uint16_t kVkDelete = 0x2E, kVkF1 = 0x70, kVkF2 = 0x71, kVkF3 = 0x72, kVkF5 = 0x74,
+                        kVkF6 = 0x75;
 
 constexpr Shortcut Ctrl(char key) { return {static_cast<std::uint16_t>(key), true, false}; }
 constexpr Shortcut Key(std::uint16_t key) { return {key, false, false}; }
@@ -37,6 +38,9 @@ constexpr MenuLayout kMenus[] = {
     {"EditAll", u"全选(&A)", 1, Ctrl('A')},
     {"line2", u"-", 1},
     {"EditOption", u"选项(&O)", 1},
+    {"line8", u"-", 1},
+    {"EditFind", u"查找(&F)...", 1, Ctrl('F')},
+    {"EditFindNext", u"查找下一个(&N)", 1, Key(kVkF3)},
     {"mnuGo", u"转到(&G)", 0},
     {"GoFirst", u"第一个(&F)", 1, Ctrl('Q')},
     {"GoBack", u"上一个(&P)", 1, Ctrl('W')},

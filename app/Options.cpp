@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "app/OptionsLayout.h"
-#include "app/Placement.h"
 #include "settings/NumberText.h"
 #include "settings/RunEntry.h"
 
@@ -17,84 +16,94 @@ bool IsDigit(char16_t key) { return key >= u'0' && key <= u'9'; }
 
 }  // namespace
 
-Options::Options(AppState& state, Platform& platform, const MainParts& parts)
-    : state_(state),
+Options::Options(AppState& state, Platform& platform, Form& mainWindow,
+                 std::function<void()> applyWatching)
+    : DialogForm(platform.ui, OptionsFormLayout(), mainWindow, "Cancel", Modality::Modeless),
+      state_(state),
       platform_(platform),
-      main_(parts),
-      form_(platform.ui.createForm(OptionsFormLayout())),
-      dialog_(platform.fileDialog, form_.get(), u"声音文件(*.wav)|*.wav|所有文件|*.*") {
+      applyWatching_(std::move(applyWatching)),
+      dialog_(platform.fileDialog, form_.get(), u"声音文件(*.wav)|*.wav|所有文件|*.*"),
+      SSTab1_(form_->tab("SSTab1")),
+      OK_(form_->button("OK")),
+      Cancel_(form_->button("Cancel")),
+      Apply_(form_->button("Apply")),
+      sndFile_(form_->button("sndFile")),
+      chkQuickSave_(form_->checkBox("chkQuickSave")),
+      chkAddSave_(form_->checkBox("chkAddSave")),
+      chkDelSaved_(form_->checkBox("chkDelSaved")),
+      AutoRun_(form_->checkBox("AutoRun")),
+      chkLookClip_(form_->checkBox("chkLookClip")),
+      chkPlaySound_(form_->checkBox("chkPlaySound")),
+      chkShowMain_(form_->checkBox("chkShowMain")),
+      lblRate_(form_->label("lblRate")),
+      lblRateUnit_(form_->label("lblRateUnit")),
+      txtRate_(form_->textBox("txtRate")),
+      txtLimit_(form_->textBox("txtLimit")) {
     dialog_.DialogTitle = u"选择声音文件";
     WireEvents();
-    Form_Load();
+    Open();
 }
 
 void Options::WireEvents() {
-    Form& f = *form_;
-    f.control("OK").Click = [this] { OK_Click(); };
-    f.control("Cancel").Click = [this] { Cancel_Click(); };
-    f.control("Apply").Click = [this] { Apply_Click(); };
-    f.control("sndFile").Click = [this] { sndFile_Click(); };
-    for (auto box : {"chkShowMain", "chkQuickSave", "chkAddSave", "chkDelSaved", "AutoRun"})
-        f.control(box).Click = [this] { Changed(); };
-    f.control("chkLookClip").Click = [this] { chkLookClip_Click(); };
-    f.control("chkPlaySound").Click = [this] { chkPlaySound_Click(); };
-    Control& rate = f.control("txtRate");
-    rate.Change = [this] { txtRate_Change(); };
-    rate.KeyPress = [this](char16_t& key) { txtRate_KeyPress(key); };
-    Control& limit = f.control("txtLimit");
-    limit.Change = [this] { txtLimit_Change(); };
-    limit.KeyPress = [this](char16_t& key) { txtLimit_KeyPress(key); };
-    limit.GotFocus = [this] { txtLimit_GotFocus(); };
-    f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
-    f.Unload = [this] { open_ = false; };
+    OK_.Click = [this] { OK_Click(); };
+    Cancel_.Click = [this] { Cancel_Click(); };
+    Apply_.Click = [this] { Apply_Click(); };
+    sndFile_.Click = [this] { sndFile_Click(); };
+    for (CheckBox* box : {&chkShowMain_, &chkQuickSave_, &chkAddSave_, &chkDelSaved_, &AutoRun_})
+        box->Click = [this] { Changed(); };
+    chkLookClip_.Click = [this] { chkLookClip_Click(); };
+    chkPlaySound_.Click = [this] { chkPlaySound_Click(); };
+    txtRate_.Change = [this] { txtRate_Change(); };
+    txtRate_.KeyPress = [this](char16_t& key) { txtRate_KeyPress(key); };
+    txtLimit_.Change = [this] { txtLimit_Change(); };
+    txtLimit_.KeyPress = [this](char16_t& key) { txtLimit_KeyPress(key); };
+    txtLimit_.GotFocus = [this] { txtLimit_GotFocus(); };
 }
 
 void Options::Form_Load() {
-    Form& f = *form_;
     const Settings& s = state_.settings;
-    f.setEnabled(true);
-    f.setVisible(true);
-    f.setBounds(CentredOnScreen(f.bounds(), platform_.ui.monitors()));
-    f.control("chkQuickSave").setChecked(s.QuickSave);
-    f.control("chkAddSave").setChecked(s.AddSave);
-    f.control("txtRate").setText(NumText(std::int64_t{s.ClipRate}));
-    f.control("chkDelSaved").setChecked(s.DelSaved);
-    f.control("chkLookClip").setChecked(s.GetClip);
-    f.control("chkPlaySound").setChecked(s.PlaySound);
+    chkQuickSave_.setChecked(s.QuickSave);
+    chkAddSave_.setChecked(s.AddSave);
+    txtRate_.setText(NumText(std::int64_t{s.ClipRate}));
+    chkDelSaved_.setChecked(s.DelSaved);
+    chkLookClip_.setChecked(s.GetClip);
+    chkPlaySound_.setChecked(s.PlaySound);
     ShowSoundFile(s.SoundFile);
-    f.control("chkShowMain").setChecked(s.ShowMain);
-    for (auto name : {"Label3", "Label4", "txtRate"}) f.control(name).setEnabled(s.GetClip);
-    f.control("sndFile").setEnabled(s.PlaySound);
-    f.control("AutoRun").setChecked(
-        RunEntryPointsHere(platform_.registry, platform_.programFolder));
-    f.control("txtLimit").setText(NumText(std::int64_t{s.Limit}));
-    f.control("Apply").setEnabled(false);
-    f.control("tabMisc").setChecked(true);
+    chkShowMain_.setChecked(s.ShowMain);
+    EnableRate(s.GetClip);
+    sndFile_.setEnabled(s.PlaySound);
+    AutoRun_.setChecked(RunEntryPointsHere(platform_.registry, platform_.programFolder));
+    txtLimit_.setText(NumText(std::int64_t{s.Limit}));
+    Apply_.setEnabled(false);
+    SSTab1_.setPage(0);
 }
 
 void Options::ShowSoundFile(const std::u16string& path) {
-    Control& button = form_->control("sndFile");
-    button.setText(path);
-    button.setToolTip(u"文件名：" + path);
+    sndFile_.setText(path);
+    sndFile_.setToolTip(u"文件名：" + path);
     dialog_.FileName = path;
 }
 
+void Options::EnableRate(bool on) {
+    lblRate_.setEnabled(on);
+    lblRateUnit_.setEnabled(on);
+    txtRate_.setEnabled(on);
+}
+
 void Options::chkLookClip_Click() {
-    const bool on = Checked("chkLookClip");
-    for (auto name : {"Label3", "Label4", "txtRate"}) form_->control(name).setEnabled(on);
+    EnableRate(chkLookClip_.checked());
     Changed();
 }
 
 void Options::chkPlaySound_Click() {
-    form_->control("sndFile").setEnabled(Checked("chkPlaySound"));
+    sndFile_.setEnabled(chkPlaySound_.checked());
     Changed();
 }
 
 // Typing enables Apply; a change made otherwise (a paste with the mouse, the "1" put in
 // place of an empty text) does not.
 void Options::txtRate_Change() {
-    Control& rate = form_->control("txtRate");
-    if (rate.text().empty()) rate.setText(u"1");
+    if (txtRate_.text().empty()) txtRate_.setText(u"1");
 }
 
 void Options::txtRate_KeyPress(char16_t& key) {
@@ -106,8 +115,7 @@ void Options::txtRate_KeyPress(char16_t& key) {
 
 void Options::txtLimit_Change() {
     Changed();
-    Control& limit = form_->control("txtLimit");
-    if (limit.text().empty()) limit.setText(u"0");
+    if (txtLimit_.text().empty()) txtLimit_.setText(u"0");
 }
 
 void Options::txtLimit_KeyPress(char16_t& key) {
@@ -116,10 +124,7 @@ void Options::txtLimit_KeyPress(char16_t& key) {
     if (!passes) key = 0;
 }
 
-void Options::txtLimit_GotFocus() {
-    Control& limit = form_->control("txtLimit");
-    limit.select(0, limit.text().size());
-}
+void Options::txtLimit_GotFocus() { txtLimit_.select(0, txtLimit_.text().size()); }
 
 void Options::sndFile_Click() {
     Changed();
@@ -129,27 +134,21 @@ void Options::sndFile_Click() {
 
 void Options::Apply_Click() {
     Settings& s = state_.settings;
-    Form& main = main_.main;
-    Timer& clipTimer = main.timer("ClipTimer");
     // Entries that do not fit the fields are brought to their nearest end.
-    s.ClipRate = static_cast<std::int16_t>(
-        RoundClamped(NumberValue(form_->control("txtRate").text()), 0, INT16_MAX));
-    clipTimer.setInterval(s.ClipRate);
-    s.GetClip = Checked("chkLookClip");
-    main.menu("TrayClip").setChecked(s.GetClip);
-    clipTimer.setEnabled(s.GetClip);
-    if (s.GetClip) main_.monitor.RememberCurrent();
-    s.AddSave = Checked("chkAddSave");
-    s.QuickSave = Checked("chkQuickSave");
-    s.PlaySound = Checked("chkPlaySound");
-    s.ShowMain = Checked("chkShowMain");
-    s.DelSaved = Checked("chkDelSaved");
-    s.SoundFile = form_->control("sndFile").text();
-    UpdateRunEntry(platform_.registry, platform_.programFolder, Checked("AutoRun"));
+    s.ClipRate =
+        static_cast<std::int16_t>(RoundClamped(NumberValue(txtRate_.text()), 0, INT16_MAX));
+    s.GetClip = chkLookClip_.checked();
+    applyWatching_();
+    s.AddSave = chkAddSave_.checked();
+    s.QuickSave = chkQuickSave_.checked();
+    s.PlaySound = chkPlaySound_.checked();
+    s.ShowMain = chkShowMain_.checked();
+    s.DelSaved = chkDelSaved_.checked();
+    s.SoundFile = sndFile_.text();
+    UpdateRunEntry(platform_.registry, platform_.programFolder, AutoRun_.checked());
     s.Limit = static_cast<std::int32_t>(
-        RoundClamped(NumberValue(form_->control("txtLimit").text()), INT32_MIN, INT32_MAX));
-    form_->control("Apply").setEnabled(false);
-    main_.tray.UpdateTrayIcon();
+        RoundClamped(NumberValue(txtLimit_.text()), INT32_MIN, INT32_MAX));
+    Apply_.setEnabled(false);
     SaveSettings(platform_.registry, platform_.programFolder, s);
 }
 
@@ -158,15 +157,6 @@ void Options::OK_Click() {
     Cancel_Click();
 }
 
-void Options::Cancel_Click() {
-    form_->unload();
-    if (main_.main.visible()) main_.main.setFocus();
-}
-
-void Options::Form_QueryUnload(bool& cancel, UnloadMode mode) {
-    if (mode != UnloadMode::FormControlMenu) return;
-    cancel = true;  // Cancel closes it, and gives the main window the focus afterwards
-    Cancel_Click();
-}
+void Options::Cancel_Click() { Dismiss(); }
 
 }  // namespace pw

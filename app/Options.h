@@ -1,36 +1,25 @@
 #pragma once
-#include <memory>
+#include <functional>
 
 #include "app/AppState.h"
-#include "capture/ClipMonitor.h"
-#include "platform/Form.h"
+#include "platform/DialogForm.h"
 #include "platform/Platform.h"
 #include "saving/Dialog.h"
-#include "tray/Tray.h"
 
 namespace pw {
 
 // The Options dialog. Non-modal: it opens from the Settings record when made, and closing
 // destroys its window; the main window makes a fresh one for the next opening.
-class Options {
+class Options : public DialogForm {
   public:
-    // What Apply changes besides the Settings.
-    struct MainParts {
-        Form& main;  // its ClipTimer, its TrayClip item, its visibility and focus
-        ClipMonitor& monitor;
-        Tray& tray;
-    };
-    Options(AppState& state, Platform& platform, const MainParts& parts);
-    Options(const Options&) = delete;
-    Options& operator=(const Options&) = delete;
-
-    bool open() const { return open_; }
-    Form& form() { return *form_; }
+    // applyWatching: the main window puts the watching settings into effect (its timer, its
+    // tray menu, the tray icon, the clipboard text already there).
+    Options(AppState& state, Platform& platform, Form& mainWindow,
+            std::function<void()> applyWatching);
 
   private:
     void WireEvents();
-    void Form_Load();
-    void Form_QueryUnload(bool& cancel, UnloadMode mode);
+    void Form_Load() override;
     void OK_Click();
     void Cancel_Click();
     void Apply_Click();
@@ -43,16 +32,30 @@ class Options {
     void txtLimit_KeyPress(char16_t& key);
     void txtLimit_GotFocus();
 
-    void Changed() { form_->control("Apply").setEnabled(true); }
+    void Changed() { Apply_.setEnabled(true); }
     void ShowSoundFile(const std::u16string& path);
-    bool Checked(std::string_view box) { return form_->control(box).checked(); }
+    void EnableRate(bool on);
 
     AppState& state_;
     Platform& platform_;
-    MainParts main_;
-    std::unique_ptr<Form> form_;
+    std::function<void()> applyWatching_;
     Dialog dialog_;
-    bool open_ = true;
+    Tab& SSTab1_;
+    Button& OK_;
+    Button& Cancel_;
+    Button& Apply_;
+    Button& sndFile_;
+    CheckBox& chkQuickSave_;
+    CheckBox& chkAddSave_;
+    CheckBox& chkDelSaved_;
+    CheckBox& AutoRun_;
+    CheckBox& chkLookClip_;
+    CheckBox& chkPlaySound_;
+    CheckBox& chkShowMain_;
+    Label& lblRate_;
+    Label& lblRateUnit_;
+    TextBox& txtRate_;
+    TextBox& txtLimit_;
 };
 
 }  // namespace pw

@@ -5,29 +5,27 @@
 #include <utility>
 
 #include "app/PanelNumLayout.h"
-#include "app/Placement.h"
 #include "settings/NumberText.h"
 
 namespace pw {
 
 PanelNum::PanelNum(Ui& ui, Form& mainWindow, PanelStore& panels, std::function<void()> showPanel)
-    : ui_(ui),
-      main_(mainWindow),
+    : DialogForm(ui, PanelNumFormLayout(), mainWindow, "Command2", Modality::Modal),
       panels_(panels),
       showPanel_(std::move(showPanel)),
-      form_(ui.createForm(PanelNumFormLayout(), &mainWindow)),
-      txtNum_(form_->control("txtNum")),
-      upDown_(form_->control("UpDown")),
+      txtNum_(form_->textBox("txtNum")),
+      upDown_(form_->upDown("UpDown")),
+      lblTotal_(form_->label("lblTotal")),
+      Command1_(form_->button("Command1")),
+      Command2_(form_->button("Command2")),
       count_(panels.count()) {
     WireEvents();
-    Form_Load();
+    Open();
 }
 
 void PanelNum::WireEvents() {
-    Form& f = *form_;
-    f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
-    f.control("Command1").Click = [this] { Command1_Click(); };
-    f.control("Command2").Click = [this] { Command2_Click(); };
+    Command1_.Click = [this] { Command1_Click(); };
+    Command2_.Click = [this] { Command2_Click(); };
     txtNum_.Change = [this] { txtNum_Change(); };
     txtNum_.GotFocus = [this] { txtNum_GotFocus(); };
     txtNum_.KeyPress = [this](char16_t& key) { txtNum_KeyPress(key); };
@@ -35,56 +33,26 @@ void PanelNum::WireEvents() {
     upDown_.Change = [this] { UpDown_Change(); };
 }
 
+// The number box, first in the tab order, takes the focus once the dialog shows.
 void PanelNum::Form_Load() {
-    form_->control("lblTotal").setText(u"（共" + NumText(std::int64_t{count_}) + u"个面板）");
+    lblTotal_.setText(u"（共" + NumText(std::int64_t{count_}) + u"个面板）");
     // One more than the panels at each end, so that spinning past an end can wrap around.
     upDown_.setRange(0, count_ + 1);
     upDown_.setValue(panels_.current());
-    form_->setEnabled(true);
-    CentreOnScreen();
-    open_ = true;
-    form_->setVisible(true);
-    form_->setFocus();  // the number box, first in the tab order
-}
-
-void PanelNum::CentreOnScreen() {
-    form_->setBounds(CentredOnScreen(form_->bounds(), ui_.monitors()));
-}
-
-void PanelNum::Form_QueryUnload(bool& cancel, UnloadMode mode) {
-    // Only the program's own unloads go ahead as they are; any other close is a Cancel, so the
-    // main window never stays disabled behind a dialog that is gone.
-    if (mode == UnloadMode::FormCode) return;
-    cancel = true;
-    Command2_Click();
 }
 
 void PanelNum::Command1_Click() {
-    if (!open_) return;
+    if (!open()) return;
     BringIntoRange();
     panels_.setCurrent(static_cast<int>(NumberValue(txtNum_.text())));
     showPanel_();
     Command2_Click();
 }
 
-void PanelNum::Command2_Click() {
-    if (!open_) return;
-    open_ = false;
-    // Enabled before the dialog goes, so that Windows hands the activation back to the main
-    // window rather than to another program.
-    main_.setEnabled(true);
-    form_->unload();
-    main_.setFocus();
-}
-
-void PanelNum::Close() {
-    if (!open_) return;
-    open_ = false;
-    form_->unload();
-}
+void PanelNum::Command2_Click() { Dismiss(); }
 
 void PanelNum::txtNum_Change() {
-    if (!open_ || !txtNum_.text().empty()) return;
+    if (!open() || !txtNum_.text().empty()) return;
     upDown_.setValue(1);
     SelectNumber();  // the next digit replaces the 1 instead of joining it
 }
@@ -92,7 +60,7 @@ void PanelNum::txtNum_Change() {
 void PanelNum::txtNum_GotFocus() { SelectNumber(); }
 
 void PanelNum::txtNum_KeyPress(char16_t& key) {
-    if (!open_) return;
+    if (!open()) return;
     const std::u16string before = txtNum_.text();
     if ((key < u'0' || key > u'9') && key != 8) key = 0;
     // The up-down follows the number one keystroke behind, but never rewrites what is being
@@ -104,7 +72,7 @@ void PanelNum::txtNum_KeyPress(char16_t& key) {
 }
 
 void PanelNum::txtNum_LostFocus() {
-    if (open_) BringIntoRange();
+    if (open()) BringIntoRange();
 }
 
 // Once the box is left it shows exactly the panel that OK goes to: below 1 gives the first,
@@ -120,7 +88,7 @@ void PanelNum::BringIntoRange() {
 }
 
 void PanelNum::UpDown_Change() {
-    if (!open_) return;
+    if (!open()) return;
     if (upDown_.value() == 0) upDown_.setValue(count_);
     if (upDown_.value() == count_ + 1) upDown_.setValue(1);
     SelectNumber();

@@ -5,7 +5,7 @@ namespace pw {
 namespace {
 
 constexpr ControlLayout kControls[] = {
-    {ControlKind::Label, "Label1", u"请输入面板序号：", {240, 300, 1440, 180}, 0},
+    {ControlKind::Label, "lblPrompt", u"请输入面板序号：", {240, 300, 1440, 180}, 0},
     {ControlKind::TextBox, "txtNum", u"12", {1680, 240, 345, 270}, 1},
     {.kind = ControlKind::UpDown,
      .name = "UpDown",

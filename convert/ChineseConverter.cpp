@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <numeric>
 #include <utility>
 
 #include "convert/ConvertTables.h"
@@ -127,7 +129,54 @@ std::u16string Convert(const Table& table, std::u16string_view text) {
     return out.Take();
 }
 
+// Joins every unit with its one-unit conversion, so that variants end up in one set.
+class VariantSets {
+  public:
+    VariantSets() { std::iota(parent_.begin(), parent_.end(), char16_t{0}); }
+
+    void JoinConversions(const Table& table) {
+        for (char32_t cp = 0; cp < 0x10000; ++cp) {
+            if (IsHighSurrogate(cp) || IsLowSurrogate(cp)) continue;
+            const std::uint32_t ref = EntryFor(table, cp).value;
+            if ((ref & convert_tables::kLengthMask) != 1) continue;
+            const char16_t to = table.pool[ref >> convert_tables::kLengthBits];
+            if (!IsHighSurrogate(to) && !IsLowSurrogate(to)) Join(static_cast<char16_t>(cp), to);
+        }
+    }
+
+    // Each set is named after its smallest unit.
+    void FillForms(SameFormTable& forms) {
+        for (std::size_t u = 0; u < forms.size(); ++u) forms[u] = Root(static_cast<char16_t>(u));
+    }
+
+  private:
+    char16_t Root(char16_t u) {
+        while (parent_[u] != u) u = parent_[u] = parent_[parent_[u]];
+        return u;
+    }
+    void Join(char16_t a, char16_t b) {
+        a = Root(a);
+        b = Root(b);
+        if (a > b) std::swap(a, b);
+        parent_[b] = a;
+    }
+
+    SameFormTable parent_{};
+};
+
 }  // namespace
+
+const SameFormTable& SameFormOfEachUnit() {
+    static const std::unique_ptr<const SameFormTable> forms = [] {
+        auto sets = std::make_unique<VariantSets>();
+        sets->JoinConversions(convert_tables::kTraditionalToSimplified);
+        sets->JoinConversions(convert_tables::kSimplifiedToTraditional);
+        auto table = std::make_unique<SameFormTable>();
+        sets->FillForms(*table);
+        return table;
+    }();
+    return *forms;
+}
 
 std::u16string TraditionalToSimplified(std::u16string_view text) {
     return Convert(convert_tables::kTraditionalToSimplified, text);

@@ -22,11 +22,10 @@ void HelpCommands::HelpAbout_Click() {
     if (about_ && about_->open()) return;
     // A closed dialog is only let go here, never inside one of its own events.
     about_ = std::make_unique<frmAbout>(ui_, velmora_, main_);
-    about_->Form_Load();
 }
 
 void HelpCommands::Unload() {
-    if (about_ && about_->open()) about_->form().unload();
+    if (about_) about_->Close();
 }
 
 }  // namespace pw

@@ -1,7 +1,5 @@
 #include "help/frmAbout.h"
 
-#include <cmath>
-
 #include "settings/NumberText.h"
 
 namespace pw {
@@ -38,28 +36,28 @@ const ControlLayout kControls[] = {
      .rect = {960, 780, 1800, 180},
      .tabIndex = -1,
      .style = StyleAutoSize},
-    {.kind = ControlKind::Label,
+    {.kind = ControlKind::Link,
      .name = "lblMail",
      .caption = kMailCaption,
      .rect = {960, 1125, 1890, 180},
      .tabIndex = -1,
-     .style = StyleAutoSize | StyleHandCursor,
+     .style = StyleAutoSize,
      .foreColor = kBlack},
-    {.kind = ControlKind::Label,
+    {.kind = ControlKind::Link,
      .name = "lblHttp",
      .caption = kHomePage,
      .rect = {960, 1440, 1980, 180},
      .tabIndex = -1,
-     .style = StyleAutoSize | StyleHandCursor},
+     .style = StyleAutoSize},
     // An etched separator: a grey line with a white one just under it.
     {.kind = ControlKind::Line,
-     .name = "Line1(1)",
+     .name = "linShadow",
      .caption = u"",
      .rect = {90, 1906, 4830, 15},
      .tabIndex = -1,
      .foreColor = Rgb(128, 128, 128)},
     {.kind = ControlKind::Line,
-     .name = "Line1(0)",
+     .name = "linLight",
      .caption = u"",
      .rect = {105, 1920, 4815, 30},
      .tabIndex = -1,
@@ -79,7 +77,7 @@ constexpr FormLayout kAbout = {"frmAbout", u"关于PenWick", 5205, 3150, false, 
 constexpr const char* kPlainAreas[] = {"picIcon", "lblTitle", "lblVersion", "lblDisclaimer",
                                        "cmdOK"};
 
-void ShowLink(Control& link, bool hot) {
+void ShowLink(Link& link, bool hot) {
     link.setUnderline(hot);
     link.setForeColor(hot ? kLinkBlue : kBlack);
 }
@@ -97,63 +95,38 @@ std::u16string VersionLabel(const ProgramVersion& version) {
 const FormLayout& AboutFormLayout() { return kAbout; }
 
 frmAbout::frmAbout(Ui& ui, const Velmora& velmora, Form& main, const ProgramVersion& version)
-    : ui_(ui),
+    : DialogForm(ui, kAbout, main, "cmdOK", Modality::Modeless),
       velmora_(velmora),
-      main_(main),
       version_(version),
-      form_(ui.createForm(kAbout)),
-      lblMail_(form_->control("lblMail")),
-      lblHttp_(form_->control("lblHttp")) {
+      cmdOK_(form_->button("cmdOK")),
+      lblVersion_(form_->label("lblVersion")),
+      lblMail_(form_->link("lblMail")),
+      lblHttp_(form_->link("lblHttp")) {
     WireEvents();
+    Open();
 }
 
 void frmAbout::WireEvents() {
-    Form& f = *form_;
-    f.control("cmdOK").Click = [this] { cmdOK_Click(); };
+    cmdOK_.Click = [this] { cmdOK_Click(); };
     lblHttp_.Click = [this] { velmora_.OpenWebPage(form_.get()); };
     lblMail_.Click = [this] { velmora_.OpenMail(form_.get()); };
     lblMail_.MouseMove = [this] { Hover(&lblMail_); };
     lblHttp_.MouseMove = [this] { Hover(&lblHttp_); };
-    for (const char* name : kPlainAreas) f.control(name).MouseMove = [this] { Hover(nullptr); };
-    f.MouseMove = [this] { Hover(nullptr); };
-    f.QueryUnload = [this](bool& cancel, UnloadMode mode) { Form_QueryUnload(cancel, mode); };
-    f.Unload = [this] { unloaded_ = true; };
+    for (const char* name : kPlainAreas)
+        form_->control(name).MouseMove = [this] { Hover(nullptr); };
+    form_->MouseMove = [this] { Hover(nullptr); };
 }
 
-void frmAbout::Form_Load() {
-    loaded_ = true;
-    form_->setVisible(true);
-    Centre();
-    form_->control("lblVersion").setText(VersionLabel(version_));
-}
-
-void frmAbout::Centre() {
-    const auto screens = ui_.monitors();
-    if (screens.empty()) return;
-    const RectTw& screen = screens.front();
-    RectTw r = form_->bounds();
-    r.left = screen.left + std::trunc((screen.width - r.width) / 2);
-    r.top = screen.top + std::trunc((screen.height - r.height) / 2);
-    form_->setBounds(r);
-}
+void frmAbout::Form_Load() { lblVersion_.setText(VersionLabel(version_)); }
 
 // Both links are set in full on every movement inside the dialog, first the mail, then the
 // home page: only the one under the pointer is blue and underlined.
-void frmAbout::Hover(const Control* over) {
+void frmAbout::Hover(const Link* over) {
     ShowLink(lblMail_, over == &lblMail_);
     ShowLink(lblHttp_, over == &lblHttp_);
 }
 
-void frmAbout::cmdOK_Click() {
-    form_->unload();
-    if (main_.visible()) main_.setFocus();
-}
-
-// The frame's close box closes the way OK does; the program's own unload at exit adds nothing.
-void frmAbout::Form_QueryUnload(bool& cancel, UnloadMode mode) {
-    if (mode != UnloadMode::FormControlMenu) return;
-    cancel = true;
-    cmdOK_Click();
-}
+// The close box and the frame close the way OK does.
+void frmAbout::cmdOK_Click() { Dismiss(); }
 
 }  // namespace pw

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "help/Velmora.h"
-#include "platform/Ui.h"
+#include "platform/DialogForm.h"
 #include "platform/Identity.h"
 
 namespace pw {
@@ -14,31 +14,23 @@ std::u16string VersionLabel(const ProgramVersion& version);
 const FormLayout& AboutFormLayout();
 
 // The About dialog: modeless, centred, with the maker's addresses as hover links.
-class frmAbout {
+class frmAbout : public DialogForm {
   public:
+    // Opens the dialog; it stays open until it is closed.
     frmAbout(Ui& ui, const Velmora& velmora, Form& main, const ProgramVersion& version = {});
-
-    // Shows the dialog; it stays open until it is closed.
-    void Form_Load();
-    bool open() const { return loaded_ && !unloaded_; }
-    Form& form() { return *form_; }
 
   private:
     void WireEvents();
-    void Centre();
-    void Hover(const Control* over);
+    void Form_Load() override;
+    void Hover(const Link* over);
     void cmdOK_Click();
-    void Form_QueryUnload(bool& cancel, UnloadMode mode);
 
-    Ui& ui_;
     const Velmora& velmora_;
-    Form& main_;
     const ProgramVersion version_;
-    std::unique_ptr<Form> form_;
-    Control& lblMail_;
-    Control& lblHttp_;
-    bool loaded_ = false;
-    bool unloaded_ = false;
+    Button& cmdOK_;
+    Label& lblVersion_;
+    Link& lblMail_;
+    Link& lblHttp_;
 };
 
 }  // namespace pw

@@ -1,69 +1,25 @@
 #pragma once
-// The windows of the program as the presenters see them. Contract for every implementation:
-// - Events fire in the same situations on the real windows and on the test doubles.
-// - Setting a text box's text fires its Change event once, also where Windows would not.
-// - Setting a text never cuts it: a text box holds a text of any length.
-// - Events fire on the user-interface thread, never from inside another event of the same
-//   control, except that a handler that changes its own control re-raises that control's event.
+// The windows of the program as the presenters see them.
+//
+// Names, one rule per kind of thing:
+// - Controls carry a prefix for their kind and say what they are: cmd push button, txt text box,
+//   chk check box, lbl label or link, fra group box, tab tab page, lin line, pic picture. Controls
+//   the user reaches keep the names the program was designed with (OK, Cancel, Apply, Command1,
+//   Command2, SSTab1, AutoRun, sndFile, UpDown, Content).
+// - A top-level menu is mnu + its title; its items are named after it (PanelNew, TrayClip);
+//   separators are lineN.
+// - Timers are named after what they time (ClipTimer, AlertTimer).
+// - Handlers are the control's name and the event (cmdNext_Click); the window's own events are
+//   Form_Load, Form_QueryUnload, Form_Unload, Form_Resize.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "platform/Controls.h"
 #include "platform/Layout.h"
 
 namespace pw {
-
-struct Selection {
-    std::size_t start = 0, length = 0;
-};
-
-class Control {
-  public:
-    virtual ~Control() = default;
-    // Caption for buttons, labels and check boxes; the contents of a text box.
-    virtual std::u16string text() const = 0;
-    // A string rather than a view: Windows wants the terminating NUL that a string holds, and a
-    // panel of megabytes is not copied to get one.
-    virtual void setText(const std::u16string& text) = 0;
-    virtual std::u16string toolTip() const = 0;
-    virtual void setToolTip(std::u16string_view tip) = 0;
-    virtual bool enabled() const = 0;
-    virtual void setEnabled(bool enabled) = 0;
-    // Returns false where the control cannot take the focus (hidden or disabled window).
-    virtual bool setFocus() = 0;
-    virtual bool hasFocus() const = 0;
-    virtual Selection selection() const = 0;
-    // A length past the end selects up to the end.
-    virtual void select(std::size_t start, std::size_t length) = 0;
-    virtual bool checked() const = 0;
-    virtual void setChecked(bool checked) = 0;
-    virtual RectTw bounds() const = 0;  // relative to the container, twips
-    virtual void setBounds(const RectTw& rect) = 0;
-    // Up-down controls. The value stays within the range: a value set outside it is brought to
-    // the nearer end. After every setting, by the arrows or by the program, the buddy text box
-    // shows the value as decimal text; the box is written only where it shows another text,
-    // so a box that already shows the value keeps its selection. The arrows count on from the
-    // box's number where that is a whole number within the range, from the value otherwise,
-    // and put the focus in the box. Change fires after every arrow click, never for a setting
-    // by the program.
-    virtual int value() const = 0;
-    virtual void setValue(int value) = 0;
-    virtual void setRange(int minimum, int maximum) = 0;
-    virtual Color foreColor() const = 0;
-    virtual void setForeColor(Color color) = 0;
-    virtual bool underline() const = 0;
-    virtual void setUnderline(bool underline) = 0;
-
-    std::function<void()> Click;
-    std::function<void()> Change;
-    std::function<void()> GotFocus;
-    std::function<void()> LostFocus;
-    // A typed character; setting it to 0 discards it.
-    std::function<void(char16_t& key)> KeyPress;
-    // The mouse pointer moved over the control.
-    std::function<void()> MouseMove;
-};
 
 class MenuItem {
   public:
@@ -110,7 +66,20 @@ using MessageHook =
 class Form {
   public:
     virtual ~Form() = default;
+    // A control of any kind, for what every control has. A name missing from the layout is a
+    // programming error.
     virtual Control& control(std::string_view name) = 0;
+    // The control of that name as its kind; a control of another kind is a programming error.
+    // Presenters resolve their controls once, when they are made, so that either error shows
+    // there and not in the middle of a command.
+    TextBox& textBox(std::string_view name) { return typed<TextBox>(name); }
+    Button& button(std::string_view name) { return typed<Button>(name); }
+    CheckBox& checkBox(std::string_view name) { return typed<CheckBox>(name); }
+    Label& label(std::string_view name) { return typed<Label>(name); }
+    Link& link(std::string_view name) { return typed<Link>(name); }
+    UpDown& upDown(std::string_view name) { return typed<UpDown>(name); }
+    Frame& frame(std::string_view name) { return typed<Frame>(name); }
+    Tab& tab(std::string_view name) { return typed<Tab>(name); }
     virtual MenuItem& menu(std::string_view name) = 0;
     virtual Timer& timer(std::string_view name) = 0;
 
@@ -143,6 +112,19 @@ class Form {
     std::function<void(char16_t& key)> KeyPress;
     // The mouse pointer moved over the window's own background, lines included.
     std::function<void()> MouseMove;
+
+  protected:
+    // A control asked for as another kind than it is: throws.
+    [[noreturn]] virtual void wrongKind(std::string_view name) = 0;
+
+  private:
+    template <typename Kind>
+    Kind& typed(std::string_view name) {
+        Control& c = control(name);
+        auto* typed = c.kind() == kKindOf<Kind> ? dynamic_cast<Kind*>(&c) : nullptr;
+        if (!typed) wrongKind(name);
+        return *typed;
+    }
 };
 
 }  // namespace pw

@@ -14,9 +14,21 @@ struct RectTw {
 };
 
 // A TabPage belongs to a Tab control, one page per tab in table order; its caption is the tab's
-// title and it is checked while it is in front. An Image shows the program icon; a Line is a bar
-// of its colour, as high as its rectangle.
-enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, UpDown, Tab, TabPage, Image, Line };
+// title. A Link is a label with the pointing hand that answers clicks. An Image shows the program
+// icon; a Line is a bar of its colour, as high as its rectangle.
+enum class ControlKind {
+    Label,
+    Link,
+    TextBox,
+    Button,
+    CheckBox,
+    Frame,
+    UpDown,
+    Tab,
+    TabPage,
+    Image,
+    Line
+};
 
 enum ControlStyle : std::uint32_t {
     StyleNone = 0,
@@ -26,7 +38,7 @@ enum ControlStyle : std::uint32_t {
     StyleCancel = 1u << 3,      // cancel button (Esc)
     StyleHidden = 1u << 4,      // never shown
     StyleAutoSize = 1u << 5,    // a label as wide as its caption
-    StyleHandCursor = 1u << 6,  // the pointing hand while the pointer is over the control
+    StyleAccessKey = 1u << 6,   // a label whose "&" marks the access key of the next control
 };
 
 // Colours as 0x00BBGGRR; with the top bit set, the system colour of that index instead.

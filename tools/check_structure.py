@@ -26,9 +26,11 @@ ALLOWED = {
     "tray": SUBSYSTEMS,
     "saving": SUBSYSTEMS,
     "help": SUBSYSTEMS,
-    "app": SUBSYSTEMS + ["capture", "tray", "saving", "help"],
+    "find": SUBSYSTEMS,
+    "app": SUBSYSTEMS + ["capture", "tray", "saving", "help", "find"],
     "root": ["app", "platform", "platform/win32"],
-    "tests/unit": SUBSYSTEMS + ["capture", "tray", "saving", "help", "app", "platform/fake"],
+    "tests/unit": SUBSYSTEMS + ["capture", "tray", "saving", "help", "find", "app",
+                   "platform/fake"],
 }
 ALLOWED["fuzz"] = ALLOWED["tests/unit"]
 # Folders whose code may include the operating system's headers.

@@ -16,7 +16,7 @@ cmake -S "$root" -B "$out" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 mapfile -t sources < <(python3 - "$out/compile_commands.json" "$root" <<'PY'
 import json, os, re, sys
 root = sys.argv[2]
-portable = re.compile(r"^(app|panels|settings|capture|tray|saving|help|convert|platform)/[^/]+\.cpp$")
+portable = re.compile(r"^(app|panels|settings|capture|tray|saving|help|convert|find|platform)/[^/]+\.cpp$")
 for entry in json.load(open(sys.argv[1])):
     rel = os.path.relpath(entry["file"], root)
     if portable.match(rel):

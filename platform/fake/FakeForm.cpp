@@ -3,6 +3,7 @@
 #include "platform/Named.h"
 #include "platform/UpDown.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace pw::fake {
@@ -83,6 +84,10 @@ FakeForm::FakeForm(const FormLayout& layout)
 }
 
 FakeControl& FakeForm::control(std::string_view name) { return FindNamed(controls_, name); }
+void FakeForm::wrongKind(std::string_view name) {
+    throw std::logic_error("not of that kind: " + std::string(name));
+}
+
 FakeMenuItem& FakeForm::menu(std::string_view name) { return FindNamed(menus_, name); }
 FakeTimer& FakeForm::timer(std::string_view name) { return FindNamed(timers_, name); }
 

@@ -12,12 +12,22 @@ namespace pw::fake {
 
 class FakeForm;
 
-class FakeControl : public Control {
+// One double answers for every kind of control; the form hands it out only as the kind its
+// layout gives, as the real one does.
+class FakeControl : public TextBox,
+                    public Button,
+                    public CheckBox,
+                    public Link,
+                    public UpDown,
+                    public Frame,
+                    public Tab {
   public:
     FakeControl(FakeForm& form, const ControlLayout& layout) : form_(form), layout_(layout) {}
 
+    ControlKind kind() const override { return layout_.kind; }
     std::u16string text() const override { return text_; }
     void setText(const std::u16string& text) override;
+    void replaceAll(const std::u16string& text) override { setText(text); }
     std::u16string toolTip() const override { return toolTip_; }
     void setToolTip(std::u16string_view tip) override { toolTip_ = tip; }
     bool enabled() const override { return enabled_; }
@@ -44,6 +54,8 @@ class FakeControl : public Control {
     void setForeColor(Color color) override { foreColor_ = color; }
     bool underline() const override { return underline_; }
     void setUnderline(bool underline) override { underline_ = underline; }
+    int page() const override { return page_; }
+    void setPage(int page) override { page_ = page; }
 
     // The user's side. Typing goes through KeyPress, replaces the selection and raises Change
     // for every character; 8 is Backspace.
@@ -72,7 +84,7 @@ class FakeControl : public Control {
     bool enabled_ = true, checked_ = false, underline_ = false;
     Selection selection_;
     RectTw bounds_ = layout_.rect;
-    int value_ = 0, minimum_ = 0, maximum_ = 0;
+    int value_ = 0, minimum_ = 0, maximum_ = 0, page_ = 0;
     Color foreColor_ = layout_.foreColor;
 };
 
@@ -170,6 +182,9 @@ class FakeForm : public Form {
 
     bool destroyed() const { return destroyed_; }
     bool active() const { return active_; }
+
+  protected:
+    [[noreturn]] void wrongKind(std::string_view name) override;
 
   private:
     friend class FakeControl;

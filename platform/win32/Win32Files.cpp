@@ -9,7 +9,7 @@
 #include "platform/win32/Owned.h"
 #include "platform/win32/SystemDll.h"
 #include "platform/win32/Wide.h"
-#include "platform/win32/Win32Forms.h"
+#include "platform/win32/Win32Form.h"
 
 namespace pw::win32 {
 

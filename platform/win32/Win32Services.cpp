@@ -10,7 +10,7 @@
 #include "platform/win32/Bug.h"
 #include "platform/win32/SystemDll.h"
 #include "platform/win32/Wide.h"
-#include "platform/win32/Win32Forms.h"
+#include "platform/win32/Win32Form.h"
 
 namespace pw::win32 {
 

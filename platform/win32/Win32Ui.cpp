@@ -2,7 +2,7 @@
 
 #include "platform/Twips.h"
 #include "platform/win32/Wide.h"
-#include "platform/win32/Win32Forms.h"
+#include "platform/win32/Win32Form.h"
 
 namespace pw::win32 {
 

@@ -89,5 +89,96 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnc
     EXPECT_TRUE(poll([&] { return !IsWindowVisible(dialog) && GetForegroundWindow() == main; }));
 }
 
+// Keys and the focus as in every Windows dialog; what the dialogs draw on opening.
+TEST_F(Dialogs, TheKeyboardAndTheFocusBehaveAsInWindowsAndTheFirstPageIsDrawn) {
+    Launch();
+    // The main window is active with the focus on this control; where they are otherwise.
+    const auto focusBackIn = [&](HWND control) -> ::testing::AssertionResult {
+        if (poll([&] { return focusAndActive(main) == std::pair{control, main}; }))
+            return ::testing::AssertionSuccess();
+        const auto [focus, active] = focusAndActive(main);
+        return ::testing::AssertionFailure() << "focus " << focus << ", active " << active
+                                             << ", main " << main << ", expected " << control;
+    };
+    // Going to another panel with the dialog's OK button gives the main window its keys back.
+    Command("PanelNew");
+    Command("PanelNew");
+    ASSERT_TRUE(post(go, BM_CLICK));
+    HWND dialog = program->waitForWindow(wide(pw::PanelNumFormLayout().caption));
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(poll([&] { return focusAndActive(main).first == child(dialog, L"Edit"); }));
+    send(child(dialog, L"Edit"), WM_CHAR, L'1');
+    ASSERT_TRUE(post(child(dialog, L"Button", L"确定"), BM_CLICK));
+    EXPECT_TRUE(WaitPosition(L"1/3"));
+    EXPECT_TRUE(focusBackIn(go)) << "after the go-to dialog's OK";  // clicked, it had the focus
+    ASSERT_TRUE(press(main, VK_TAB, false, true));
+    ASSERT_TRUE(focusBackIn(content));
+
+    // A message box and another program's window give the focus back where it was.
+    ASSERT_TRUE(PostCommand("PanelDel"));
+    HWND box = WaitForBox();
+    ASSERT_TRUE(box && answer(box, IDNO));
+    EXPECT_TRUE(focusBackIn(content)) << "after a message box";
+    HWND other = CreateWindowExW(0, L"Static", L"help", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(other);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(poll([&] { return GetForegroundWindow() == other; }));
+    DestroyWindow(other);
+    SetForegroundWindow(main);  // the user comes back to it
+    EXPECT_TRUE(focusBackIn(content)) << "after another window closed";
+
+    // F6 converts the panel, and Ctrl+Z in the box takes the conversion back.
+    send(content, WM_CHAR, L'汉');
+    ASSERT_TRUE(press(main, VK_F6));
+    EXPECT_TRUE(WaitContent(L"漢"));
+    ASSERT_TRUE(press(main, 'Z', true));
+    EXPECT_TRUE(WaitContent(L"汉"));
+
+    // The first page's group boxes are on the screen as soon as the dialog opens.
+    Command("EditOption");
+    dialog = program->waitForWindow(wide(pw::OptionsFormLayout().caption));
+    ASSERT_TRUE(dialog);
+    for (const wchar_t* caption : {L"保存方式", L"系统"}) {
+        const RECT r = windowRect(child(dialog, L"Button", caption));
+        HDC screen = GetDC(nullptr);
+        // Down the frame's left edge, below its caption: the etched line stands out from the
+        // page just inside it.
+        const bool drawn = poll([&] {
+            int lined = 0;
+            for (int y = (r.top + r.bottom) / 2 - 3; y < (r.top + r.bottom) / 2 + 3; ++y) {
+                const COLORREF inside = GetPixel(screen, r.left + 6, y);
+                lined += GetPixel(screen, r.left, y) != inside ||
+                         GetPixel(screen, r.left + 1, y) != inside;
+            }
+            return lined == 6;
+        });
+        ReleaseDC(nullptr, screen);
+        EXPECT_TRUE(drawn) << "a group box is not drawn";
+    }
+    // Ctrl+Tab and Ctrl+PageDown go to the next page, with Shift or PageUp to the previous one,
+    // from wherever the focus is in the dialog.
+    HWND quickSave = child(dialog, L"Button", L"快速保存所有面板");
+    ASSERT_TRUE(quickSave);
+    const std::tuple<WORD, bool, bool> keys[] = {{VK_TAB, false, false},
+                                                 {VK_TAB, true, true},
+                                                 {VK_NEXT, false, false},
+                                                 {VK_PRIOR, false, true}};
+    for (const auto& [key, shift, firstPage] : keys) {
+        ASSERT_TRUE(press(dialog, key, true, shift));
+        EXPECT_TRUE(poll([&] { return (IsWindowVisible(quickSave) != FALSE) == firstPage; }))
+            << "key " << key << (shift ? " with Shift" : "");
+    }
+    // Alt+F4 is the close box: Cancel, and the main window has its focus again.
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(poll([&] { return GetForegroundWindow() == dialog; }));
+    keybd_event(VK_MENU, 0, 0, 0);
+    keybd_event(VK_F4, 0, 0, 0);
+    keybd_event(VK_F4, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_TRUE(poll([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(focusBackIn(content)) << "after Options";
+}
+
 }  // namespace
 }  // namespace e2e

@@ -74,11 +74,15 @@ inline std::wstring windowText(HWND window) {  // WM_GETTEXT, so it works for ed
     text.resize(copied ? std::min<size_t>(*copied, text.size() - 1) : 0);
     return text;
 }
-// A child of this class, with this text when one is given, read as WM_GETTEXT gives it, which
+// A descendant of this class, with this text when one is given, read as WM_GETTEXT gives it, which
 // edits keep apart from their window name.
 inline HWND child(HWND parent, const wchar_t* className, std::wstring_view text = {}) {
-    for (HWND w = nullptr; (w = FindWindowExW(parent, w, className, nullptr));)
-        if (text.empty() || windowText(w) == text) return w;
+    for (HWND w = nullptr; (w = FindWindowExW(parent, w, nullptr, nullptr));) {
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (_wcsicmp(cls, className) == 0 && (text.empty() || windowText(w) == text)) return w;
+        if (HWND inner = child(w, className, text)) return inner;  // on a tab page
+    }
     return nullptr;
 }
 inline RECT windowRect(HWND window) {
@@ -87,16 +91,26 @@ inline RECT windowRect(HWND window) {
     return r;
 }
 
-// A key through the system's input queue, with Ctrl held when asked, so that accelerators and
-// the focused control see it as the keyboard delivers it; the window is brought to the front.
-inline bool press(HWND window, WORD key, bool ctrl = false) {
+// A key through the system's input queue, with Ctrl and Shift held when asked, so that accelerators
+// and the focused control see it as the keyboard delivers it; the window is brought to the front.
+inline bool press(HWND window, WORD key, bool ctrl = false, bool shift = false) {
     SetForegroundWindow(window);
     if (!poll([&] { return GetForegroundWindow() == window; })) return false;
     if (ctrl) keybd_event(VK_CONTROL, 0, 0, 0);
+    if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
     keybd_event(key, 0, 0, 0);
     keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     if (ctrl) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
     return true;
+}
+
+// The window with the keyboard focus in the thread that runs this window, and its active window.
+inline std::pair<HWND, HWND> focusAndActive(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return {};
+    return {info.hwndFocus, info.hwndActive};
 }
 
 // Text of a message box: its static with id 0xFFFF.

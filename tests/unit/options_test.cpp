@@ -80,7 +80,7 @@ TEST_F(Options, ShowsTheSettingsAndEveryChangeEnablesApplyWhichStoresIt) {
     EXPECT_EQ(box("sndFile").text(), u"D:\\叮.wav");
     EXPECT_EQ(box("txtRate").text(), u"250");
     EXPECT_EQ(box("txtLimit").text(), u"8");
-    for (auto name : {"Label3", "Label4", "txtRate", "sndFile"})
+    for (auto name : {"lblRate", "lblRateUnit", "txtRate", "sndFile"})
         EXPECT_FALSE(box(name).enabled()) << name;
     box("chkLookClip").click();
     EXPECT_TRUE(box("txtRate").enabled());

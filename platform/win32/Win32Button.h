@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/win32/Win32Control.h"
+
+namespace pw::win32 {
+
+class Win32Button : public Win32TextCtl<Button> {
+  public:
+    Win32Button(Win32Form& form, const ControlLayout& layout, int id);
+    void notify(WORD code) override;
+};
+
+}  // namespace pw::win32

@@ -1,0 +1,132 @@
+#include "platform/win32/Win32Control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "platform/win32/Bug.h"
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Form.h"
+
+namespace pw::win32 {
+
+OwnedFont CreateUiFont(const wchar_t* face, double points, bool underline, UINT dpi) {
+    const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
+    return OwnedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
+                                 GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+COLORREF ColorRef(Color color) {
+    return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+}
+
+Win32Child::Win32Child(Win32Form& form, const ControlLayout& layout, int id,
+                       const wchar_t* windowClass, DWORD style, DWORD exStyle)
+    : form_(form), layout_(layout), id_(id), bounds_(layout.rect) {
+    style |= WS_CHILD;
+    if (!(layout.style & StyleHidden)) style |= WS_VISIBLE;
+    const std::u16string caption(layout.caption);
+    hwnd_ = CreateWindowExW(exStyle, windowClass, W(caption), style, 0, 0, 10, 10,
+                            form.parentOf(layout),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    if (!hwnd_) {
+        ProgrammingError("CreateWindowExW failed for control " + std::string(layout.name));
+        throw std::runtime_error("CreateWindowExW failed");
+    }
+    SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+HFONT Win32Child::font() const { return form_.font(); }
+
+void Win32Child::applyDpi() {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+    const RECT r = form_.pixelsInParent(layout_.container, bounds_);
+    MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+HBRUSH Win32Child::paint(HDC dc) { return form_.pageBackground(layout_, dc); }
+
+bool Win32Child::isEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void Win32Child::enable(bool enabled) {
+    if (!enabled && GetFocus() == hwnd_) {
+        // A disabled control must not keep the keyboard focus; pass it on as a dialog would.
+        HWND next = GetNextDlgTabItem(form_.hwnd(), hwnd_, FALSE);
+        if (next && next != hwnd_) SetFocus(next);
+    }
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+bool Win32Child::focus() {
+    if (!IsWindowVisible(form_.hwnd()) || !IsWindowEnabled(form_.hwnd()) || !IsWindowEnabled(hwnd_))
+        return false;
+    SetFocus(hwnd_);
+    return GetFocus() == hwnd_;
+}
+
+void Win32Child::setTip(std::u16string_view tip) {
+    toolTip_ = tip;
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = form_.hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.lpszText = const_cast<wchar_t*>(W(toolTip_));
+    // Added once; every later caption only replaces the text of that one tool.
+    const UINT message = toolAdded_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW;
+    toolAdded_ =
+        SendMessageW(form_.toolTips(), message, 0, reinterpret_cast<LPARAM>(&ti)) || toolAdded_;
+}
+
+// Read straight into the string that is returned: a panel may hold megabytes.
+std::u16string Win32Child::windowText() const {
+    const int n = GetWindowTextLengthW(hwnd_);
+    if (n <= 0) return {};
+    std::u16string text(static_cast<std::size_t>(n), u'\0');
+    // The string keeps room for its terminating NUL, which is where Windows writes its own.
+    const int got = GetWindowTextW(hwnd_, reinterpret_cast<wchar_t*>(text.data()), n + 1);
+    text.resize(static_cast<std::size_t>(std::clamp(got, 0, n)));
+    return text;
+}
+
+void Win32Child::setWindowText(const std::u16string& text) { SetWindowTextW(hwnd_, W(text)); }
+
+LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                          DWORD_PTR data) {
+    auto* child = reinterpret_cast<Win32Child*>(data);
+    Control& self = child->events();
+    switch (msg) {
+        case WM_CHAR:
+            if (self.KeyPress) {
+                char16_t key = static_cast<char16_t>(wp);
+                Guarded([&] { self.KeyPress(key); });
+                if (key == 0) return 0;
+                if (!IsWindow(hwnd)) return 0;
+                wp = key;
+            }
+            break;
+        case WM_SETFOCUS: {
+            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            child->form_.focusMoved(*child);
+            if (self.GotFocus) Guarded(self.GotFocus);
+            return r;
+        }
+        case WM_KILLFOCUS: {
+            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            if (self.LostFocus) Guarded(self.LostFocus);
+            return r;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, SubclassProc, 1);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace pw::win32
