@@ -1,9 +1,11 @@
 #pragma once
 // What every fuzz target shares: a property check that stops like a crash, so that libFuzzer
 // keeps the input, texts made from the fuzzer's bytes, and code points read from UTF-8 and UTF-16
-// independently of the program's own routines.
+// and numbers read from texts independently of the program's own routines.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -63,6 +65,60 @@ inline std::u32string CodePoints(std::u16string_view text) {
         out += c;
     }
     return out;
+}
+
+// The number a stored text begins with, read digit by digit without the C library: blanks and
+// tabs, a sign, digits with at most one ".", then an exponent ("e" or "d", either case) only
+// when digits follow it. nullopt when the value cannot be told exactly this simply: more than
+// 15 significant digits, or a power of ten that a double does not hold exactly.
+inline std::optional<double> ReferenceNumber(std::u16string_view text) {
+    auto digit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+    };
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+    std::u16string significant;  // leading zeros dropped
+    std::int64_t scale = 0;      // the value is significant * 10^scale
+    bool anyDigit = false, point = false;
+    for (; digit(i) || (!point && i < text.size() && text[i] == u'.'); ++i) {
+        if (text[i] == u'.') {
+            point = true;
+            continue;
+        }
+        anyDigit = true;
+        if (point) --scale;
+        if (!significant.empty() || text[i] != u'0') significant += text[i];
+    }
+    if (!anyDigit) return 0.0;
+    const bool exponentMark = i < text.size() && (text[i] == u'e' || text[i] == u'E' ||
+                                                  text[i] == u'd' || text[i] == u'D');
+    if (exponentMark) {
+        std::size_t j = i + 1;
+        const bool down = j < text.size() && text[j] == u'-';
+        if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) ++j;
+        std::int64_t exponent = 0;
+        for (; digit(j); ++j)
+            exponent = std::min<std::int64_t>(exponent * 10 + (text[j] - u'0'), 1'000'000);
+        scale += down ? -exponent : exponent;
+    }
+    while (!significant.empty() && significant.back() == u'0') {
+        significant.pop_back();
+        ++scale;
+    }
+    if (significant.empty()) return negative ? -0.0 : 0.0;
+    if (significant.size() > 15) return std::nullopt;
+    double m = 0;
+    for (const char16_t c : significant) m = m * 10 + (c - u'0');  // exact below 2^53
+    double power = 1;
+    for (std::int64_t k = 0; k < std::abs(scale) && k < 23; ++k) power *= 10;  // exact to 10^22
+    // One correctly rounded operation on exact operands gives the correctly rounded value.
+    if (scale >= 0 && static_cast<std::int64_t>(significant.size()) + scale > 15)
+        return std::nullopt;
+    if (scale < -22) return std::nullopt;
+    const double v = scale >= 0 ? m * power : m / power;
+    return negative ? -v : v;
 }
 
 }  // namespace pw::fuzz

@@ -1,5 +1,5 @@
-// The rules that read numbers and booleans from stored texts, on arbitrary texts. That written
-// numbers read back is the settings target's round trip.
+// The rules that read numbers and booleans from stored texts, on arbitrary texts, and whole
+// numbers written and read back.
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,6 +16,7 @@ bool StartsANumber(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'.'; }
 void CheckNumberValue(const std::u16string& text) {
     const double v = NumberValue(text);
     PW_FUZZ_CHECK(!std::isnan(v));
+    if (const auto reference = fuzz::ReferenceNumber(text)) PW_FUZZ_CHECK(v == *reference);
     // Blanks before the number and a letter that cannot continue it change nothing.
     PW_FUZZ_CHECK(NumberValue(u" \t " + text) == v);
     PW_FUZZ_CHECK(NumberValue(text + u"x") == v);
@@ -54,6 +55,9 @@ void CheckBoolRule(const std::u16string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pw;
     FuzzedDataProvider in(data, size);
+    const auto whole = in.ConsumeIntegral<std::int64_t>();
+    // The nearest double, as the conversion of the integer itself gives it.
+    PW_FUZZ_CHECK(NumberValue(NumText(whole)) == static_cast<double>(whole));
     const std::u16string text = fuzz::TakeText(in, 256);
     CheckNumberValue(text);
     const double v = NumberValue(text);

@@ -25,7 +25,7 @@ echo "== static analysis of the portable code: clang-tidy, cppcheck"
 lint_rc=0
 "$root/tools/lint.sh" "$out/native" || lint_rc=$?
 
-echo "== fuzzing: each target for ${PW_FUZZ_SECONDS:-20}s from its seeds"
+echo "== fuzzing: each target replays its corpus, then a fixed number of inputs from a fixed seed"
 fuzz_rc=0
 "$root/tools/fuzz.sh" "$out/fuzz" || fuzz_rc=$?
 
