@@ -120,15 +120,18 @@ std::optional<ClipboardText> Win32Clipboard::read() {
     const OpenedClipboard open;
     if (!open) return std::nullopt;
     ClipboardText clip;
-    try {
-        if (IsClipboardFormatAvailable(CF_UNICODETEXT)) clip.text = UnicodeText();
-    } catch (const std::bad_alloc&) {
-        // Too large to copy now: like a clipboard another program holds, read it next time.
-        TraceError("clipboard text too large to copy");
-        return std::nullopt;
-    }
+    // The marks first: a private text is never copied into this process, not even for a look.
     clip.confidential = (excludeFormat_ && IsClipboardFormatAvailable(excludeFormat_)) ||
                         HoldsDwordZero(historyFormat_);
+    if (clip.confidential || !IsClipboardFormatAvailable(CF_UNICODETEXT)) return clip;
+    try {
+        clip.text = UnicodeText();
+    } catch (const std::bad_alloc&) {
+        // Left on the clipboard unread, as if it held no text: the monitor reads it again only
+        // once the clipboard changes, rather than failing the same way on every tick.
+        TraceError("clipboard text too large to copy");
+        clip.text.clear();
+    }
     return clip;
 }
 
