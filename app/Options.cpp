@@ -5,6 +5,7 @@
 #include "app/OptionsLayout.h"
 #include "app/Placement.h"
 #include "settings/NumberText.h"
+#include "settings/Installation.h"
 #include "settings/RunEntry.h"
 
 namespace pw {
@@ -145,7 +146,9 @@ void Options::Apply_Click() {
     s.ShowMain = Checked("chkShowMain");
     s.DelSaved = Checked("chkDelSaved");
     s.SoundFile = form_->control("sndFile").text();
-    UpdateRunEntry(platform_.registry, platform_.programFolder, Checked("AutoRun"));
+    UpdateRunEntry(platform_.registry, platform_.programFolder,
+                   InstalledForEveryone(platform_.programFolder, platform_.systemFolders),
+                   Checked("AutoRun"));
     s.Limit = static_cast<std::int32_t>(
         RoundClamped(NumberValue(form_->control("txtLimit").text()), INT32_MIN, INT32_MAX));
     form_->control("Apply").setEnabled(false);

@@ -4,9 +4,9 @@
 // and numbers read from texts independently of the program's own routines.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cmath>
-#include <cstdint>
+#include <algorithm>
 #include <cstdio>
+#include <regex>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -67,58 +67,19 @@ inline std::u32string CodePoints(std::u16string_view text) {
     return out;
 }
 
-// The number a stored text begins with, read digit by digit without the C library: blanks and
+// The number a stored text begins with, found by a pattern rather than by scanning: blanks and
 // tabs, a sign, digits with at most one ".", then an exponent ("e" or "d", either case) only
-// when digits follow it. nullopt when the value cannot be told exactly this simply: more than
-// 15 significant digits, or a power of ten that a double does not hold exactly.
-inline std::optional<double> ReferenceNumber(std::u16string_view text) {
-    auto digit = [&](std::size_t i) {
-        return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
-    };
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
-    std::u16string significant;  // leading zeros dropped
-    std::int64_t scale = 0;      // the value is significant * 10^scale
-    bool anyDigit = false, point = false;
-    for (; digit(i) || (!point && i < text.size() && text[i] == u'.'); ++i) {
-        if (text[i] == u'.') {
-            point = true;
-            continue;
-        }
-        anyDigit = true;
-        if (point) --scale;
-        if (!significant.empty() || text[i] != u'0') significant += text[i];
-    }
-    if (!anyDigit) return 0.0;
-    const bool exponentMark = i < text.size() && (text[i] == u'e' || text[i] == u'E' ||
-                                                  text[i] == u'd' || text[i] == u'D');
-    if (exponentMark) {
-        std::size_t j = i + 1;
-        const bool down = j < text.size() && text[j] == u'-';
-        if (j < text.size() && (text[j] == u'-' || text[j] == u'+')) ++j;
-        std::int64_t exponent = 0;
-        for (; digit(j); ++j)
-            exponent = std::min<std::int64_t>(exponent * 10 + (text[j] - u'0'), 1'000'000);
-        scale += down ? -exponent : exponent;
-    }
-    while (!significant.empty() && significant.back() == u'0') {
-        significant.pop_back();
-        ++scale;
-    }
-    if (significant.empty()) return negative ? -0.0 : 0.0;
-    if (significant.size() > 15) return std::nullopt;
-    double m = 0;
-    for (const char16_t c : significant) m = m * 10 + (c - u'0');  // exact below 2^53
-    double power = 1;
-    for (std::int64_t k = 0; k < std::abs(scale) && k < 23; ++k) power *= 10;  // exact to 10^22
-    // One correctly rounded operation on exact operands gives the correctly rounded value.
-    if (scale >= 0 && static_cast<std::int64_t>(significant.size()) + scale > 15)
-        return std::nullopt;
-    if (scale < -22) return std::nullopt;
-    const double v = scale >= 0 ? m * power : m / power;
-    return negative ? -v : v;
+// with its digits. 0 when the text begins with no number.
+inline double ReferenceNumber(std::u16string_view text) {
+    std::string narrow;  // a character beyond ASCII ends a number like any other
+    for (const char16_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    static const std::regex number(R"([ \t]*([-+]?(\d+\.?\d*|\.\d+)([eEdD][-+]?\d+)?))");
+    std::smatch found;
+    if (!std::regex_search(narrow, found, number, std::regex_constants::match_continuous)) return 0;
+    std::string digits = found[1];
+    std::replace_if(
+        digits.begin(), digits.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    return std::strtod(digits.c_str(), nullptr);
 }
 
 }  // namespace pw::fuzz

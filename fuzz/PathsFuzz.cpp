@@ -24,11 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         PW_FUZZ_CHECK(base == name && extension.empty());
     std::set<std::u16string> quickNames;
-    for (int i = 1; i <= 99; ++i) {
-        std::u16string quick = QuickSaveName(path, i);
-        PW_FUZZ_CHECK(FolderOf(quick) == folder);
-        quickNames.insert(std::move(quick));
-    }
+    for (int i = 1; i <= 99; ++i) quickNames.insert(QuickSaveName(path, i));
     PW_FUZZ_CHECK(quickNames.size() == 99);
+    for (const auto& quick : quickNames) PW_FUZZ_CHECK(FolderOf(quick) == folder);
     return 0;
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
@@ -19,17 +18,15 @@ constexpr std::u16string_view kNames[] = {
     u"Left",    u"Top",      u"Width", u"Height",    u"QuickSave", u"AddSave",  u"DelSaved",
     u"GetClip", u"ClipRate", u"Limit", u"PlaySound", u"SoundFile", u"ShowMain", u"InitDir"};
 
-// A numeric field against the reference reading of its stored text, where the reference can
-// tell the number.
+// A numeric field against the reference reading of its stored text.
 void CheckNumericField(std::size_t field, const RegValue& value, const Settings& loaded) {
     if (value.type != RegType::String) return;
-    const auto number = fuzz::ReferenceNumber(value.data.substr(0, value.data.find(u'\0')));
-    if (!number) return;
-    const double whole = std::nearbyint(*number);  // halves to even
-    if (field < 4) {
-        if (std::fabs(*number) > std::numeric_limits<float>::max()) return;
+    const double number = fuzz::ReferenceNumber(value.data.substr(0, value.data.find(u'\0')));
+    const double whole = std::nearbyint(number);  // halves to even
+    if (field < 4) {                              // beyond a float, or 0, keeps the default
         const float placement[] = {loaded.Left, loaded.Top, loaded.Width, loaded.Height};
-        const auto v = static_cast<float>(*number);
+        const float v =
+            std::fabs(number) <= std::numeric_limits<float>::max() ? static_cast<float>(number) : 0;
         PW_FUZZ_CHECK(placement[field] == (v != 0 ? v : kDefaultPlacement[field]));
     } else if (kNames[field] == u"ClipRate") {  // 0 or out of range keeps 1000
         PW_FUZZ_CHECK(loaded.ClipRate ==
@@ -41,7 +38,7 @@ void CheckNumericField(std::size_t field, const RegValue& value, const Settings&
 
 Settings Load(const Registry& registry) {
     Settings s;
-    LoadSettings(registry, kFolder, s);
+    LoadSettings(registry, kFolder, s, kFolder);
     return s;
 }
 

@@ -30,8 +30,9 @@ std::u16string ExtensionOf(std::u16string_view path) {
 }
 
 std::u16string QuickSaveName(std::u16string_view chosen, int i) {
-    const std::u16string number = (i < 10 ? u"0" : u"") + NumText(std::int64_t{i});
-    return FolderOf(chosen) + u"\\" + BaseNameOf(chosen) + number + u"." + ExtensionOf(chosen);
+    std::u16string name = FolderOf(chosen) + u"\\" + BaseNameOf(chosen);
+    if (i < 10) name += u'0';
+    return name + NumText(std::int64_t{i}) + u"." + ExtensionOf(chosen);
 }
 
 }  // namespace pw
