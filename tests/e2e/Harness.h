@@ -246,8 +246,8 @@ class PenWick : public ::testing::Test {
                                 const wchar_t* key = kKeyPath) {
         std::wstring text(1 << 20, L'\0');
         DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        if (RegGetValueW(root, key, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
-                         text.data(), &bytes))
+        if (RegGetValueW(root, key, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
+                         &bytes))
             return L"<missing>";
         return text.c_str();
     }
