@@ -4,11 +4,10 @@
 // and numbers read from texts independently of the program's own routines.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <regex>
 #include <cstdlib>
 #include <optional>
+#include <regex>
 #include <string>
 
 #define PW_FUZZ_CHECK(condition)                                                                  \
@@ -71,15 +70,13 @@ inline std::u32string CodePoints(std::u16string_view text) {
 // tabs, a sign, digits with at most one ".", then an exponent ("e" or "d", either case) only
 // with its digits. 0 when the text begins with no number.
 inline double ReferenceNumber(std::u16string_view text) {
-    std::string narrow;  // a character beyond ASCII ends a number like any other
-    for (const char16_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
-    static const std::regex number(R"([ \t]*([-+]?(\d+\.?\d*|\.\d+)([eEdD][-+]?\d+)?))");
+    std::string narrow;  // "d" as the C library writes it; beyond ASCII ends a number anyway
+    for (const char16_t c : text)
+        narrow += c == u'd' || c == u'D' ? 'e' : c < 0x80 ? static_cast<char>(c) : '?';
+    static const std::regex number(R"([ \t]*([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?))");
     std::smatch found;
     if (!std::regex_search(narrow, found, number, std::regex_constants::match_continuous)) return 0;
-    std::string digits = found[1];
-    std::replace_if(
-        digits.begin(), digits.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    return std::strtod(digits.c_str(), nullptr);
+    return std::strtod(found.str(1).c_str(), nullptr);
 }
 
 }  // namespace pw::fuzz

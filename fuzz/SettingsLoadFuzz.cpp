@@ -2,7 +2,7 @@
 // holding NULs, or missing.
 #include <cmath>
 #include <cstdint>
-#include <limits>
+#include <cfloat>
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
@@ -25,8 +25,7 @@ void CheckNumericField(std::size_t field, const RegValue& value, const Settings&
     const double whole = std::nearbyint(number);  // halves to even
     if (field < 4) {                              // beyond a float, or 0, keeps the default
         const float placement[] = {loaded.Left, loaded.Top, loaded.Width, loaded.Height};
-        const float v =
-            std::fabs(number) <= std::numeric_limits<float>::max() ? static_cast<float>(number) : 0;
+        const float v = std::fabs(number) <= FLT_MAX ? static_cast<float>(number) : 0;
         PW_FUZZ_CHECK(placement[field] == (v != 0 ? v : kDefaultPlacement[field]));
     } else if (kNames[field] == u"ClipRate") {  // 0 or out of range keeps 1000
         PW_FUZZ_CHECK(loaded.ClipRate ==
@@ -75,13 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stored.emplace_back(i, std::move(value));
     }
     const Settings loaded = Load(registry);
-    // Every field lies within its range.
-    for (float v : {loaded.Left, loaded.Top, loaded.Width, loaded.Height})
-        PW_FUZZ_CHECK(std::isfinite(v) && v != 0);
-    PW_FUZZ_CHECK(loaded.ClipRate != 0);
+    // Every number as read, every path without a NUL; the rest reads as missing (below).
+    for (const auto& [i, value] : stored) CheckNumericField(i, value, loaded);
     for (const std::u16string* path : {&loaded.SoundFile, &loaded.InitDir})
         PW_FUZZ_CHECK(!path->empty() && path->find(u'\0') == std::u16string::npos);
-    for (const auto& [i, value] : stored) CheckNumericField(i, value, loaded);
 
     const std::vector<std::u16string> fields = Fields(loaded);
     // A value of another type reads as a missing one.

@@ -23,10 +23,9 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnc
     // This copy lies outside Program Files; an earlier version started it for everyone.
     const wchar_t* runKey = wide(pw::kRunKey).data();
     const std::wstring exe = folder + L"\\PWick.exe";
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, runKey, L"PenWick");
-    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, runKey, L"PenWick", REG_SZ, exe.c_str(),
-                              static_cast<DWORD>((exe.size() + 1) * sizeof(wchar_t))),
-              ERROR_SUCCESS);
+    const std::string entry = utf16Bytes({exe.c_str(), exe.size() + 1});
+    ASSERT_FALSE(RegSetKeyValueW(HKEY_LOCAL_MACHINE, runKey, L"PenWick", REG_SZ, entry.data(),
+                                 static_cast<DWORD>(entry.size())));
     Launch(L"C:\\");  // the files still come from the program's folder
     for (const auto& [item, file] :
          {std::pair{"HelpContent", L"PWick.chm"}, std::pair{"HelpReadMe", L"readme.txt"}}) {

@@ -192,7 +192,6 @@ TEST(RunEntry, NamesThisProgramInOneOfTheRunKeys) {
             {true, here, unquoted, true, true, true, here, {}},
             {false, unquoted, {}, true, true, true, {}, here},
             {false, other, {}, true, false, true, other, here},
-            {false, other, here, true, true, false, other, {}},
         };
     for (const auto& [installed, machine, user, writable, pointsHere, check, machineAfter,
                       userAfter] : cases) {
