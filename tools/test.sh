@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs what is missing, builds both trees, runs the native
-# unit tests (with ASan and UBSan), static analysis, the fuzz targets for a bounded time, and
+# unit tests (with ASan and UBSan), static analysis, the fuzz targets' fixed run, and
 # the end-to-end tests of the real PWick.exe under Wine.
 #   tools/test.sh [BUILD_ROOT]        (default: build/)
 set -euo pipefail
