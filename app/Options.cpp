@@ -4,8 +4,8 @@
 
 #include "app/OptionsLayout.h"
 #include "app/Placement.h"
-#include "settings/NumberText.h"
 #include "settings/Installation.h"
+#include "settings/NumberText.h"
 #include "settings/RunEntry.h"
 
 namespace pw {
