@@ -8,6 +8,7 @@
 #include "app/PanelNum.h"
 #include "app/Placement.h"
 #include "convert/ChineseConverter.h"
+#include "settings/Installation.h"
 #include "settings/NumberText.h"
 
 namespace pw {
@@ -110,7 +111,8 @@ bool Main::Form_Initialize() {
     if (!platform_.instance.acquire()) return false;
     state_.Panels.clear();
     form_->setVisible(false);
-    LoadSettings(platform_.registry, platform_.programFolder, state_.settings);
+    LoadSettings(platform_.registry, platform_.programFolder, state_.settings,
+                 FirstSaveFolder(platform_.programFolder, platform_.systemFolders));
     TrayClip_.setChecked(state_.settings.GetClip);
     form_->setMinimumSize(kMinWidth, kMinHeight);
     PlaceWindow();

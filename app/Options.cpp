@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/OptionsLayout.h"
+#include "settings/Installation.h"
 #include "settings/NumberText.h"
 #include "settings/RunEntry.h"
 
@@ -145,7 +146,9 @@ void Options::Apply_Click() {
     s.ShowMain = chkShowMain_.checked();
     s.DelSaved = chkDelSaved_.checked();
     s.SoundFile = sndFile_.text();
-    UpdateRunEntry(platform_.registry, platform_.programFolder, AutoRun_.checked());
+    UpdateRunEntry(platform_.registry, platform_.programFolder,
+                   InstalledForEveryone(platform_.programFolder, platform_.systemFolders),
+                   AutoRun_.checked());
     s.Limit = static_cast<std::int32_t>(
         RoundClamped(NumberValue(txtLimit_.text()), INT32_MIN, INT32_MAX));
     Apply_.setEnabled(false);

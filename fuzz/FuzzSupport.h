@@ -1,12 +1,13 @@
 #pragma once
 // What every fuzz target shares: a property check that stops like a crash, so that libFuzzer
 // keeps the input, texts made from the fuzzer's bytes, and code points read from UTF-8 and UTF-16
-// independently of the program's own routines.
+// and numbers read from texts independently of the program's own routines.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <regex>
 #include <string>
 
 #define PW_FUZZ_CHECK(condition)                                                                  \
@@ -65,6 +66,19 @@ inline std::u32string CodePoints(std::u16string_view text) {
         out += c;
     }
     return out;
+}
+
+// The number a stored text begins with, found by a pattern rather than by scanning: blanks and
+// tabs, a sign, digits with at most one ".", then an exponent ("e" or "d", either case) only
+// with its digits. 0 when the text begins with no number.
+inline double ReferenceNumber(std::u16string_view text) {
+    std::string narrow;  // "d" as the C library writes it; beyond ASCII ends a number anyway
+    for (const char16_t c : text)
+        narrow += c == u'd' || c == u'D' ? 'e' : c < 0x80 ? static_cast<char>(c) : '?';
+    static const std::regex number(R"([ \t]*([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?))");
+    std::smatch found;
+    if (!std::regex_search(narrow, found, number, std::regex_constants::match_continuous)) return 0;
+    return std::strtod(found.str(1).c_str(), nullptr);
 }
 
 }  // namespace pw::fuzz

@@ -1,5 +1,7 @@
-// The path routines on arbitrary texts: the parts of a path give the path back.
+// The path routines on arbitrary texts: the parts of a path give the path back, and a quick
+// save's names stay apart and beside the chosen file.
 #include <cstdint>
+#include <set>
 
 #include "fuzz/FuzzSupport.h"
 #include "saving/Paths.h"
@@ -21,5 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PW_FUZZ_CHECK(base + u"." + extension == name);
     else
         PW_FUZZ_CHECK(base == name && extension.empty());
+    std::set<std::u16string> quickNames;
+    for (int i = 1; i <= 99; ++i) quickNames.insert(QuickSaveName(path, i));
+    PW_FUZZ_CHECK(quickNames.size() == 99);
+    for (const auto& quick : quickNames) PW_FUZZ_CHECK(FolderOf(quick) == folder);
     return 0;
 }

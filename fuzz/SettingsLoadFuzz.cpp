@@ -1,6 +1,8 @@
 // The whole settings load from arbitrary registry contents: any value of any type, huge,
 // holding NULs, or missing.
 #include <cmath>
+#include <cstdint>
+#include <cfloat>
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
@@ -11,13 +13,31 @@ namespace pw {
 namespace {
 
 constexpr std::u16string_view kFolder = u"C:\\程序\\PenWick";
+constexpr float kDefaultPlacement[] = {3255, 2355, 5325, 4560};
 constexpr std::u16string_view kNames[] = {
     u"Left",    u"Top",      u"Width", u"Height",    u"QuickSave", u"AddSave",  u"DelSaved",
     u"GetClip", u"ClipRate", u"Limit", u"PlaySound", u"SoundFile", u"ShowMain", u"InitDir"};
 
+// A numeric field against the reference reading of its stored text.
+void CheckNumericField(std::size_t field, const RegValue& value, const Settings& loaded) {
+    if (value.type != RegType::String) return;
+    const double number = fuzz::ReferenceNumber(value.data.substr(0, value.data.find(u'\0')));
+    const double whole = std::nearbyint(number);  // halves to even
+    if (field < 4) {                              // beyond a float, or 0, keeps the default
+        const float placement[] = {loaded.Left, loaded.Top, loaded.Width, loaded.Height};
+        const float v = std::fabs(number) <= FLT_MAX ? static_cast<float>(number) : 0;
+        PW_FUZZ_CHECK(placement[field] == (v != 0 ? v : kDefaultPlacement[field]));
+    } else if (kNames[field] == u"ClipRate") {  // 0 or out of range keeps 1000
+        PW_FUZZ_CHECK(loaded.ClipRate ==
+                      (whole == 0 || whole < INT16_MIN || whole > INT16_MAX ? 1000 : whole));
+    } else if (kNames[field] == u"Limit") {  // out of range keeps the field's first value
+        PW_FUZZ_CHECK(loaded.Limit == (whole < INT32_MIN || whole > INT32_MAX ? 0 : whole));
+    }
+}
+
 Settings Load(const Registry& registry) {
     Settings s;
-    LoadSettings(registry, kFolder, s);
+    LoadSettings(registry, kFolder, s, kFolder);
     return s;
 }
 
@@ -54,10 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stored.emplace_back(i, std::move(value));
     }
     const Settings loaded = Load(registry);
-    // Every field lies within its range.
-    for (float v : {loaded.Left, loaded.Top, loaded.Width, loaded.Height})
-        PW_FUZZ_CHECK(std::isfinite(v) && v != 0);
-    PW_FUZZ_CHECK(loaded.ClipRate != 0);
+    // Every number as read, every path without a NUL; the rest reads as missing (below).
+    for (const auto& [i, value] : stored) CheckNumericField(i, value, loaded);
     for (const std::u16string* path : {&loaded.SoundFile, &loaded.InitDir})
         PW_FUZZ_CHECK(!path->empty() && path->find(u'\0') == std::u16string::npos);
 

@@ -9,6 +9,7 @@
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/SystemFolders.h"
 #include "platform/Ui.h"
 
 namespace pw {
@@ -27,6 +28,7 @@ struct Platform {
     Shell& shell;
     // The folder of the executable, without a trailing backslash except for a drive root.
     std::u16string programFolder;
+    SystemFolders systemFolders;
 };
 
 }  // namespace pw

@@ -39,7 +39,8 @@ int Run(HINSTANCE instance) {
                           codePage,
                           fileDialog,
                           shell,
-                          pw::win32::ProgramFolder()};
+                          pw::win32::ProgramFolder(),
+                          pw::win32::KnownSystemFolders()};
     pw::AppState state;
     pw::Main main(state, platform);
     if (!main.Form_Initialize()) return 0;

@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::u16string_view kFilter = u"文本文件(*.txt)|*.txt|所有文件|*.*";
 
-std::u16string QuickSaveName(const std::u16string& chosen, int i) {
-    const std::u16string number = (i < 10 ? u"0" : u"") + NumText(std::int64_t{i});
-    return FolderOf(chosen) + u"\\" + BaseNameOf(chosen) + number + u"." + ExtensionOf(chosen);
-}
-
 }  // namespace
 
 SaveCommands::SaveCommands(PanelStore& panels, Settings& settings, Form* owner,

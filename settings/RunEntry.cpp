@@ -39,16 +39,20 @@ bool RunEntryPointsHere(const Registry& registry, std::u16string_view programFol
     return false;
 }
 
-void UpdateRunEntry(Registry& registry, std::u16string_view programFolder, bool autoRun) {
+void UpdateRunEntry(Registry& registry, std::u16string_view programFolder, bool forEveryone,
+                    bool autoRun) {
     for (RegRoot root : kRoots) {
         const auto entry = ReadRegString(registry, root, kRunKey, kReadName);
-        if (entry.empty() || NamesHere(entry, programFolder))
+        // A machine-wide value that is not a plain string may well be another program's.
+        const bool unusable = entry.empty() && (forEveryone || root == RegRoot::CurrentUser);
+        if (unusable || NamesHere(entry, programFolder))
             DeleteRegValue(registry, root, kRunKey, kReadName);
     }
     if (!autoRun) return;
     const auto command = CommandLine(Executable(programFolder));
     // Only an elevated process may write machine-wide.
-    if (!WriteRegString(registry, RegRoot::LocalMachine, kRunKey, kWriteName, command))
+    if (!forEveryone ||
+        !WriteRegString(registry, RegRoot::LocalMachine, kRunKey, kWriteName, command))
         WriteRegString(registry, RegRoot::CurrentUser, kRunKey, kWriteName, command);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The value that makes Windows start the program at logon. The machine-wide key is the first
-// choice; a user who may not write there gets the same value under the per-user key.
+// The value that makes Windows start the program at logon. An installed copy starts for everyone
+// where it may write the machine-wide key; any other copy starts for its own user only.
 #include <string>
 #include <string_view>
 
@@ -13,8 +13,11 @@ inline constexpr std::u16string_view kRunKey = u"Software\\Microsoft\\Windows\\C
 // True when either key's entry names this program's executable, quoted or not.
 bool RunEntryPointsHere(const Registry& registry, std::u16string_view programFolder);
 
-// Removes the entries that name this program (or hold nothing usable), then, when `autoRun`,
-// writes one. Entries naming another copy stay unless the new entry replaces them.
-void UpdateRunEntry(Registry& registry, std::u16string_view programFolder, bool autoRun);
+// Removes the entries that name this program or hold nothing usable, then, when `autoRun`,
+// writes one: machine-wide only for an installed copy (`forEveryone`). A portable copy leaves
+// every other machine-wide entry alone. Entries naming another copy stay unless the new entry
+// replaces them.
+void UpdateRunEntry(Registry& registry, std::u16string_view programFolder, bool forEveryone,
+                    bool autoRun);
 
 }  // namespace pw

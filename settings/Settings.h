@@ -30,8 +30,10 @@ struct Settings {
 // "1.10.0031": minor padded to two digits, revision to four.
 std::u16string VersionText(const ProgramVersion& version);
 
-// Each value stands alone: one that cannot be read keeps the field's previous value.
-void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& settings);
+// Each value stands alone: one that cannot be read keeps the field's previous value. Without a
+// stored folder the save dialog opens in `firstSaveFolder`.
+void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& settings,
+                  std::u16string_view firstSaveFolder);
 void SaveSettings(Registry& registry, std::u16string_view programFolder, const Settings& settings,
                   const ProgramVersion& version = {});
 

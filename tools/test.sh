@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: installs what is missing, builds both trees, runs the native
-# unit tests (with ASan and UBSan), static analysis, the fuzz targets for a bounded time, and
+# unit tests (with ASan and UBSan), static analysis, the fuzz targets' fixed run, and
 # the end-to-end tests of the real PWick.exe under Wine.
 #   tools/test.sh [BUILD_ROOT]        (default: build/)
 set -euo pipefail
@@ -25,7 +25,7 @@ echo "== static analysis of the portable code: clang-tidy, cppcheck"
 lint_rc=0
 "$root/tools/lint.sh" "$out/native" || lint_rc=$?
 
-echo "== fuzzing: each target for ${PW_FUZZ_SECONDS:-20}s from its seeds"
+echo "== fuzzing: each target replays its corpus, then a fixed number of inputs from a fixed seed"
 fuzz_rc=0
 "$root/tools/fuzz.sh" "$out/fuzz" || fuzz_rc=$?
 

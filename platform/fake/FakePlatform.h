@@ -17,8 +17,10 @@ struct FakePlatform {
     FakeCodePage codePage;
     FakeFileDialog fileDialog;
     FakeShell shell;
-    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,    sound,
-                      files, codePage, fileDialog, shell, u"C:\\PenWick"};
+    SystemFolders systemFolders{{u"C:\\Program Files", u"C:\\Program Files (x86)", u"C:\\Windows"},
+                                u"C:\\Users\\我\\Documents"};
+    Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,     sound,
+                      files, codePage, fileDialog, shell, u"C:\\PenWick", systemFolders};
 };
 
 }  // namespace pw::fake

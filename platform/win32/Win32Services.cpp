@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <iterator>
@@ -120,15 +121,18 @@ std::optional<ClipboardText> Win32Clipboard::read() {
     const OpenedClipboard open;
     if (!open) return std::nullopt;
     ClipboardText clip;
-    try {
-        if (IsClipboardFormatAvailable(CF_UNICODETEXT)) clip.text = UnicodeText();
-    } catch (const std::bad_alloc&) {
-        // Too large to copy now: like a clipboard another program holds, read it next time.
-        TraceError("clipboard text too large to copy");
-        return std::nullopt;
-    }
+    // The marks first: a private text is never copied into this process, not even for a look.
     clip.confidential = (excludeFormat_ && IsClipboardFormatAvailable(excludeFormat_)) ||
                         HoldsDwordZero(historyFormat_);
+    if (clip.confidential || !IsClipboardFormatAvailable(CF_UNICODETEXT)) return clip;
+    try {
+        clip.text = UnicodeText();
+    } catch (const std::bad_alloc&) {
+        // Left on the clipboard unread, as if it held no text: the monitor reads it again only
+        // once the clipboard changes, rather than failing the same way on every tick.
+        TraceError("clipboard text too large to copy");
+        clip.text.clear();
+    }
     return clip;
 }
 
@@ -184,11 +188,33 @@ std::u16string ProgramFolder() {
         }
         path.resize(path.size() * 2);
     }
+    // Long names, as the system names its own folders (a start by a short name gives short ones).
+    std::wstring longPath(path.size() + MAX_PATH, L'\0');
+    const DWORD n =
+        GetLongPathNameW(path.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (n > 0 && n < longPath.size()) path.assign(longPath.data(), n);
     const auto slash = path.find_last_of(L"\\/");
     if (slash == std::wstring::npos) return {};
     std::wstring folder = path.substr(0, slash);
     if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
     return U(folder);
+}
+
+SystemFolders KnownSystemFolders() {
+    static auto* const folderPath =
+        SystemFunction<decltype(SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
+    auto folder = [](int csidl) {
+        wchar_t path[MAX_PATH] = {};
+        if (!folderPath || folderPath(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
+            return std::u16string();
+        return U(path, std::wcslen(path));
+    };
+    SystemFolders folders;
+    for (const int csidl : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86, CSIDL_WINDOWS})
+        if (auto path = folder(csidl); !path.empty())
+            folders.protectedFolders.push_back(std::move(path));
+    folders.documents = folder(CSIDL_PERSONAL);
+    return folders;
 }
 
 }  // namespace pw::win32

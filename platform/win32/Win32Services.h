@@ -7,6 +7,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/NotifyIcon.h"
 #include "platform/Registry.h"
+#include "platform/SystemFolders.h"
 #include "platform/win32/Owned.h"
 
 namespace pw::win32 {
@@ -57,5 +58,6 @@ class Win32InstanceLock : public InstanceLock {
 
 // The folder of the running executable: no trailing backslash except for a drive root.
 std::u16string ProgramFolder();
+SystemFolders KnownSystemFolders();
 
 }  // namespace pw::win32

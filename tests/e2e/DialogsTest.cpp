@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "app/OptionsLayout.h"
 #include "app/PanelNumLayout.h"
+#include "settings/RunEntry.h"
 
 namespace e2e {
 namespace {
@@ -19,6 +20,12 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnc
                                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
                   ERROR_SUCCESS);
     }
+    // This copy lies outside Program Files; an earlier version started it for everyone.
+    const wchar_t* runKey = wide(pw::kRunKey).data();
+    const std::wstring exe = folder + L"\\PWick.exe";
+    const std::string entry = utf16Bytes({exe.c_str(), exe.size() + 1});
+    ASSERT_FALSE(RegSetKeyValueW(HKEY_LOCAL_MACHINE, runKey, L"PenWick", REG_SZ, entry.data(),
+                                 static_cast<DWORD>(entry.size())));
     Launch(L"C:\\");  // the files still come from the program's folder
     for (const auto& [item, file] :
          {std::pair{"HelpContent", L"PWick.chm"}, std::pair{"HelpReadMe", L"readme.txt"}}) {
@@ -85,8 +92,13 @@ TEST_F(Dialogs, HelpAboutGoToAndOptionsWorkOnRealWindowsAndASecondStartEndsAtOnc
     send(rate, EM_SETSEL, 0, -1);
     for (const wchar_t key : std::wstring_view(L"a5b")) send(rate, WM_CHAR, key, 1);
     EXPECT_EQ(windowText(rate), L"5");
-    ASSERT_TRUE(press(dialog, VK_ESCAPE));
+    // The box shows the machine-wide entry; OK moves it to this user.
+    EXPECT_EQ(send(child(dialog, L"Button", L"开机时自动运行"), BM_GETCHECK), BST_CHECKED);
+    ASSERT_TRUE(press(dialog, VK_RETURN));
     EXPECT_TRUE(poll([&] { return !IsWindowVisible(dialog) && GetForegroundWindow() == main; }));
+    EXPECT_EQ(Setting(L"PenWick", HKEY_CURRENT_USER, runKey), exe);
+    EXPECT_EQ(Setting(L"PenWick", HKEY_LOCAL_MACHINE, runKey), L"<missing>");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, runKey, L"PenWick");
 }
 
 // Keys and the focus as in every Windows dialog; what the dialogs draw on opening.

@@ -254,12 +254,14 @@ class PenWick : public ::testing::Test {
     void StoreSetting(std::wstring_view name, std::wstring_view value) {
         ASSERT_TRUE(regWrite(name, REG_SZ, utf16Bytes({value.data(), value.size() + 1})));
     }
-    // A string value under the program's key; root is HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
-    static std::wstring Setting(std::wstring_view name, HKEY root = HKEY_CURRENT_USER) {
+    // A string value under the program's key, or another; root is HKEY_CURRENT_USER or
+    // HKEY_LOCAL_MACHINE.
+    static std::wstring Setting(std::wstring_view name, HKEY root = HKEY_CURRENT_USER,
+                                const wchar_t* key = kKeyPath) {
         std::wstring text(1 << 20, L'\0');
         DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        if (RegGetValueW(root, kKeyPath, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr,
-                         text.data(), &bytes))
+        if (RegGetValueW(root, key, std::wstring(name).c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
+                         &bytes))
             return L"<missing>";
         return text.c_str();
     }

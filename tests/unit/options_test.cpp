@@ -136,10 +136,11 @@ TEST_F(Options, ValuesOutsideTheFieldsAreClampedAndOkWithoutChangesStillAppliesE
     }
     EXPECT_TRUE(ui.shown.empty());
     clipboard.copy(u"on the clipboard");
-    registry.deleteValue(RegRoot::LocalMachine, kRunKey, u"PenWick");
     box("OK").click();
     EXPECT_TRUE(main->clipMonitor().IsLastClipText(u"on the clipboard"));
-    EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");
+    // A copy outside the protected folders moves its entry to its own user.
+    EXPECT_FALSE(registry.text(RegRoot::LocalMachine, kRunKey, u"PenWick"));
+    EXPECT_EQ(registry.text(RegRoot::CurrentUser, kRunKey, u"PenWick"), u"C:\\PenWick\\PWick.exe");
     EXPECT_EQ(Setting(u"ClipRate"), u"32767");
 }
 
@@ -169,37 +170,40 @@ TEST_F(Options, EveryWayOfClosingDestroysTheDialogAndOnlyOkApplies) {
     EXPECT_TRUE(dialog().destroyed() && form().destroyed());
 }
 
-// Which entry is this program's, and what ticking or unticking the box leaves behind.
+// Which entry is this program's, and what ticking or unticking the box leaves behind, for an
+// installed copy and for one anywhere else.
 TEST(RunEntry, NamesThisProgramInOneOfTheRunKeys) {
     constexpr std::u16string_view folder = u"C:\\Program Files\\PenWick";
     constexpr std::u16string_view here = u"\"C:\\Program Files\\PenWick\\PWick.exe\"";
     constexpr std::u16string_view unquoted = u"c:\\program files\\penwick\\pwick.EXE";
     constexpr std::u16string_view other = u"D:\\Old\\PWick.exe";
-    // Entries before (empty: none), whether the machine-wide key is writable, whether the entries
-    // point here, the box ticked, and the entries after.
-    const std::tuple<std::u16string_view, std::u16string_view, bool, bool, bool,
+    // Installed, entries before (empty: none), whether the machine-wide key is writable, whether
+    // the entries point here, the box ticked, and the entries after.
+    const std::tuple<bool, std::u16string_view, std::u16string_view, bool, bool, bool,
                      std::u16string_view, std::u16string_view>
         cases[] = {
-            {{}, {}, true, false, true, here, {}},
-            {unquoted, {}, true, true, false, {}, {}},
-            {other, {}, true, false, false, other, {}},
-            {other, {}, true, false, true, here, {}},
-            {{}, {}, false, false, true, {}, here},
-            {{}, here, false, true, false, {}, {}},
-            {{}, other, true, false, false, {}, other},
-            {here, unquoted, true, true, true, here, {}},
+            {true, {}, {}, true, false, true, here, {}},
+            {true, unquoted, {}, true, true, false, {}, {}},
+            {true, other, {}, true, false, false, other, {}},
+            {true, other, {}, true, false, true, here, {}},
+            {true, {}, {}, false, false, true, {}, here},
+            {true, {}, here, false, true, false, {}, {}},
+            {true, {}, other, true, false, false, {}, other},
+            {true, here, unquoted, true, true, true, here, {}},
+            {false, unquoted, {}, true, true, true, {}, here},
+            {false, other, {}, true, false, true, other, here},
         };
-    for (const auto& [machine, user, writable, pointsHere, check, machineAfter, userAfter] :
-         cases) {
-        SCOPED_TRACE(
-            ::testing::PrintToString(std::u16string(machine) + u"|" + std::u16string(user)));
+    for (const auto& [installed, machine, user, writable, pointsHere, check, machineAfter,
+                      userAfter] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(machine) + u"|" +
+                                              std::u16string(user) + (installed ? u"" : u"|-")));
         fake::FakeRegistry registry;
         if (!machine.empty())
             registry.setString(RegRoot::LocalMachine, kRunKey, u"PenWick", machine);
         if (!user.empty()) registry.setString(RegRoot::CurrentUser, kRunKey, u"PenWick", user);
         registry.readOnlyMachine = !writable;
         EXPECT_EQ(RunEntryPointsHere(registry, folder), pointsHere);
-        UpdateRunEntry(registry, folder, check);
+        UpdateRunEntry(registry, folder, installed, check);
         EXPECT_EQ(registry.text(RegRoot::LocalMachine, kRunKey, u"Penwick").value_or(u""),
                   machineAfter);
         EXPECT_EQ(registry.text(RegRoot::CurrentUser, kRunKey, u"Penwick").value_or(u""),

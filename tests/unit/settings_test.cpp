@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeUi.h"
+#include "settings/Installation.h"
 
 namespace pw {
 namespace {
@@ -14,7 +15,7 @@ TEST(Settings, AnExitWritesEveryValueInOrderEvenWhereMachineWideWritesAreRefused
     fake::FakeRegistry reg, limited;
     limited.readOnlyMachine = true;
     Settings s;
-    LoadSettings(reg, kFolder, s);
+    LoadSettings(reg, kFolder, s, kFolder);
     SaveSettings(reg, kFolder, s);
     SaveSettings(limited, kFolder, s);
     const std::vector<std::u16string> names = {
@@ -28,25 +29,24 @@ TEST(Settings, AnExitWritesEveryValueInOrderEvenWhereMachineWideWritesAreRefused
     EXPECT_EQ(limited.writes, std::vector(names.begin(), names.end() - 2));
 }
 
-// What the exit writes back for a stored text: a number that reads as 0 or lies outside its
-// field leaves the default. That every field stays in range is the settings fuzz target's;
-// rounding, negative and fractional values that load are also shown by the tests of the
-// program's start and its options dialog.
-TEST(Settings, StoredNumbersOutsideTheirFieldsLeaveTheDefault) {
-    // Name, stored text and the text written back; a 0 is the fuzz target's.
-    const std::u16string_view cases[][3] = {{u"Height", u"6000.5", u"6000.5"},
-                                            {u"ClipRate", u"32768", u"1000"},
-                                            {u"ClipRate", u"-32769", u"1000"},
-                                            {u"Limit", u"2147483648", u"0"},
-                                            {u"Limit", u"-2147483648", u"-2147483648"}};
-    for (const auto& [name, stored, saved] : cases) {
+// Where the save dialog opens first: in Documents only for a copy in a folder that only
+// administrators can change; a stored folder as it is.
+TEST(Settings, OnlyAnInstalledCopyFirstSavesToDocuments) {
+    const SystemFolders system{{u"C:\\Program Files", u"C:\\Program Files (x86)\\"}, u"D:\\文档"};
+    // Program folder, stored InitDir (empty: none), InitDir loaded.
+    const std::u16string_view cases[][3] = {
+        {u"C:\\Program Files\\PenWick", u"", u"D:\\文档"},
+        {u"c:\\PROGRAM FILES (X86)\\Velmora\\PenWick", u"", u"D:\\文档"},
+        {u"C:\\Program Files\\PenWick", u"E:\\笔记", u"E:\\笔记"},
+        {u"C:\\Program Files Old\\PenWick", u"", u"C:\\Program Files Old\\PenWick"},
+        {u"C:\\Program Files\\..\\Temp", u"", u"C:\\Program Files\\..\\Temp"},
+    };
+    for (const auto& [folder, stored, loaded] : cases) {
         fake::FakeRegistry reg;
-        reg.setString(RegRoot::CurrentUser, kSettingsKey, name, stored);
+        if (!stored.empty()) reg.setString(RegRoot::CurrentUser, kSettingsKey, u"InitDir", stored);
         Settings s;
-        LoadSettings(reg, kFolder, s);
-        SaveSettings(reg, kFolder, s);
-        EXPECT_EQ(reg.text(RegRoot::CurrentUser, kSettingsKey, name), saved)
-            << ::testing::PrintToString(std::u16string(name));
+        LoadSettings(reg, folder, s, FirstSaveFolder(folder, system));
+        EXPECT_EQ(s.InitDir, loaded) << ::testing::PrintToString(std::u16string(folder));
     }
 }
 
