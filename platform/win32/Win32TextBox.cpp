@@ -4,6 +4,7 @@
 
 #include "platform/win32/Bug.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/Win32Form.h"
 
 namespace pw::win32 {
 
@@ -54,6 +55,11 @@ void Win32TextBox::select(std::size_t start, std::size_t length) {
                            ? -1
                            : static_cast<LPARAM>(start + length);
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), end);
+}
+
+std::u16string Win32TextBox::accessibleName() const {
+    const ControlLayout* label = form_.labelInFront(layout_);
+    return label ? form_.label(label->name).text() : std::u16string();
 }
 
 void Win32TextBox::notify(WORD code) {
