@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -260,20 +259,6 @@ HBRUSH Win32Form::pageBackground(const ControlLayout& control, HDC dc) const {
     if (!onPage(control)) return nullptr;
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);
-}
-
-const ControlLayout* Win32Form::labelInFront(const ControlLayout& control) const {
-    constexpr double kSameRow = 120, kGap = 240;  // twips
-    const ControlLayout* found = nullptr;
-    for (const auto& c : layout_.controls) {
-        const double right = c.rect.left + c.rect.width;
-        if (c.kind != ControlKind::Label || c.container != control.container ||
-            std::abs(c.rect.top - control.rect.top) > kSameRow || right > control.rect.left + 1 ||
-            control.rect.left - right > kGap)
-            continue;
-        if (!found || c.rect.left > found->rect.left) found = &c;
-    }
-    return found;
 }
 
 void Win32Form::showPages() {

@@ -58,8 +58,6 @@ class Win32Form : public Form {
     // The page's own background behind a control on a tab page, so that nothing on the page
     // stands out from it; null for a control elsewhere.
     HBRUSH pageBackground(const ControlLayout& control, HDC dc) const;
-    // The label on the same row just before this control, in the same container.
-    const ControlLayout* labelInFront(const ControlLayout& control) const;
     // A tab control brought another page to the front.
     void showPages();
     // Keyboard handling that belongs to the window rather than to one control: accelerators
