@@ -10,7 +10,4 @@ namespace pw {
 // shows at least partly stays where it was stored.
 RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors);
 
-// The same size, centred on the primary monitor; unmoved when there is no monitor.
-RectTw CentredOnScreen(const RectTw& rect, std::span<const RectTw> monitors);
-
 }  // namespace pw
