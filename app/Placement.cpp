@@ -51,13 +51,4 @@ RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors,
     return placed;
 }
 
-RectTw CentredOnScreen(const RectTw& rect, std::span<const RectTw> monitors) {
-    if (monitors.empty()) return rect;
-    const RectTw& screen = monitors.front();
-    RectTw r = rect;
-    r.left = screen.left + (screen.width - r.width) / 2;
-    r.top = screen.top + (screen.height - r.height) / 2;
-    return r;
-}
-
 }  // namespace pw

@@ -13,7 +13,4 @@ namespace pw {
 RectTw EnsureOnScreen(const RectTw& rect, std::span<const RectTw> monitors,
                       std::span<const RectTw> workAreas);
 
-// The same size, centred on the primary monitor; unmoved when there is no monitor.
-RectTw CentredOnScreen(const RectTw& rect, std::span<const RectTw> monitors);
-
 }  // namespace pw

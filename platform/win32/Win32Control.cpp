@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/Bug.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Form.h"
 
@@ -120,6 +121,10 @@ LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
             if (self.LostFocus) Guarded(self.LostFocus);
             return r;
         }
+        case WM_GETOBJECT:
+            if (auto answer = AccessibleWithName(hwnd, wp, lp, child->accessibleName()))
+                return *answer;
+            break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, SubclassProc, 1);
             break;

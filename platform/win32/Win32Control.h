@@ -46,6 +46,8 @@ class Win32Child {
     // The brush to paint the control's background with, colours set on the way; null for the
     // look the control would have anyway.
     virtual HBRUSH paint(HDC dc);
+    // What a screen reader reads for the control; empty where its caption serves.
+    virtual std::u16string accessibleName() const { return {}; }
 
   protected:
     virtual HFONT font() const;

@@ -174,23 +174,34 @@ void Win32Form::createControls() {
         const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
         return ta < tb;
     });
+    // The arrow keys move within a group: controls of one kind side by side in the tab order
+    // of one window (the dialog's buttons, the check boxes of a group box).
+    std::map<HWND, ControlKind> lastKind;
     for (const ControlLayout* c : order) {
         const int id = kFirstControlId + static_cast<int>(c - layout_.controls.data());
         auto control = MakeControl(*this, *c, id);
         if (!control) continue;
+        const HWND parent = GetParent(control->hwnd());
+        if (auto it = lastKind.find(parent); it == lastKind.end() || it->second != c->kind)
+            SetWindowLongPtrW(control->hwnd(), GWL_STYLE,
+                              GetWindowLongPtrW(control->hwnd(), GWL_STYLE) | WS_GROUP);
+        lastKind[parent] = c->kind;
         control->applyDpi();
         if (!c->toolTip.empty()) control->events().setToolTip(c->toolTip);
         controls_.emplace(std::string(c->name), std::move(control));
     }
     for (auto& [name, c] : controls_) c->created();
-    // Containers lie beneath what they hold: group boxes beneath their check boxes, tab
-    // controls beneath their pages. Tabbing goes round in the same cycle, so the tab order
-    // stays as designed.
-    for (auto kind : {ControlKind::Frame, ControlKind::Tab})
-        for (auto& [name, c] : controls_)
-            if (c->layout().kind == kind)
-                SetWindowPos(c->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
-                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Containers lie beneath what they hold: group boxes beneath their check boxes, pages after
+    // the form's own controls, tab controls beneath their pages. Tabbing goes round in the same
+    // cycle, so the tab order stays as designed: a tab control, the dialog's buttons, the page.
+    const auto toBottom = [](HWND w) {
+        SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    };
+    for (auto& [name, c] : controls_)
+        if (c->layout().kind == ControlKind::Frame) toBottom(c->hwnd());
+    for (auto& [name, page] : pages_) toBottom(page);
+    for (auto& [name, c] : controls_)
+        if (c->layout().kind == ControlKind::Tab) toBottom(c->hwnd());
 }
 
 void Win32Form::placePages() {

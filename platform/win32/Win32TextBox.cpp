@@ -1,9 +1,11 @@
 #include "platform/win32/Win32TextBox.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "platform/win32/Bug.h"
 #include "platform/win32/Wide.h"
+#include "platform/win32/Win32Form.h"
 
 namespace pw::win32 {
 
@@ -56,6 +58,21 @@ void Win32TextBox::select(std::size_t start, std::size_t length) {
     SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), end);
     // Windows leaves the view where it was (Wine scrolls already); a selection is shown.
     SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+
+// The label on the same row just before the box, in the same container.
+std::u16string Win32TextBox::accessibleName() const {
+    constexpr double kSameRow = 120, kGap = 240;  // twips
+    const ControlLayout* found = nullptr;
+    for (const auto& c : form_.layout().controls) {
+        const double right = c.rect.left + c.rect.width;
+        if (c.kind != ControlKind::Label || c.container != layout_.container ||
+            std::abs(c.rect.top - layout_.rect.top) > kSameRow || right > layout_.rect.left + 1 ||
+            layout_.rect.left - right > kGap)
+            continue;
+        if (!found || c.rect.left > found->rect.left) found = &c;
+    }
+    return found ? form_.label(found->name).text() : std::u16string();
 }
 
 void Win32TextBox::notify(WORD code) {

@@ -13,6 +13,8 @@ class Win32TextBox : public Win32Ctl<TextBox> {
     Selection selection() const override;
     void select(std::size_t start, std::size_t length) override;
     void notify(WORD code) override;
+    // The label in front of it.
+    std::u16string accessibleName() const override;
 
   private:
     bool settingText_ = false;

@@ -36,6 +36,14 @@ TEST_F(Startup, StoredSettingsDriveTheClipTimerItsMenuItemAndThePlacement) {
     }
 }
 
+// A control is handed out only as the kind its layout gives.
+TEST_F(Startup, AControlAskedForAsAnotherKindIsRefused) {
+    Start();
+    EXPECT_EQ(&form().textBox("Content"), static_cast<TextBox*>(&content()));
+    EXPECT_THROW(form().button("Content"), std::logic_error);
+    EXPECT_THROW(form().textBox("cmdNext"), std::logic_error);
+}
+
 // Hiding neither ends the program nor writes anything; the tray brings the window back.
 // Adding a panel from the tray meanwhile does not.
 TEST_F(Shutdown, EveryWayOfHidingKeepsTheProgramAndItsText) {
