@@ -28,7 +28,7 @@ const FormLayout& FindFormLayout() { return kFind; }
 
 FindDialog::FindDialog(Ui& ui, Form& main, std::u16string text, FindOptions options,
                        Search findNext)
-    : DialogForm(ui, kFind, main, "cmdCancel", Modality::InFront),
+    : DialogForm(ui, kFind, main, "cmdCancel", Modality::Modeless),
       findNext_(std::move(findNext)),
       text_(std::move(text)),
       options_(options),

@@ -8,8 +8,7 @@ DialogForm::DialogForm(Ui& ui, const FormLayout& layout, Form& owner, std::strin
                        Modality modality)
     : ui_(ui),
       owner_(owner),
-      // A dialog that belongs to its owner stays in front of it and has no taskbar button.
-      form_(ui.createForm(layout, modality == Modality::Modeless ? nullptr : &owner)),
+      form_(ui.createForm(layout, &owner)),
       closeButton_(form_->button(closeButton)),
       modality_(modality) {
     form_->QueryUnload = [this](bool& cancel, UnloadMode mode) {

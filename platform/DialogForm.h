@@ -13,8 +13,10 @@ namespace pw {
 
 class DialogForm {
   public:
-    // InFront: modeless, but kept in front of its owner, as a find dialog is.
-    enum class Modality { Modeless, InFront, Modal };
+    // Every dialog belongs to its owner: it stays in front of it, has no taskbar button, and
+    // when it goes Windows hands the activation back to the owner. A modal one also disables
+    // the owner while it is open.
+    enum class Modality { Modeless, Modal };
 
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
