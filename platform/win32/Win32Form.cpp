@@ -24,8 +24,6 @@ namespace pw::win32 {
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"PenWickForm";
-constexpr wchar_t kPageClass[] = L"PenWickPage";
 constexpr int kFirstControlId = 100;
 
 std::unique_ptr<Win32Child> MakeControl(Win32Form& form, const ControlLayout& c, int id) {
@@ -67,34 +65,6 @@ auto& Named(Map& map, std::string_view name) {
 }
 
 }  // namespace
-
-void Win32Form::RegisterClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    // Shared icons: the system keeps them for the class's lifetime. Sized for the screen's
-    // scale, so that the icon's own image of that size is taken rather than a stretched one.
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON),
-                                             GetSystemMetrics(SM_CYICON), LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    WNDCLASSEXW page{};
-    page.cbSize = sizeof page;
-    page.lpfnWndProc = PageProc;
-    page.hInstance = instance;
-    page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    page.lpszClassName = kPageClass;
-    if (!RegisterClassExW(&wc) || !RegisterClassExW(&page)) {
-        ProgrammingError("RegisterClassExW failed");
-        throw std::runtime_error("RegisterClassExW failed");
-    }
-}
 
 Win32Form* Win32Form::FromHwnd(HWND hwnd) {
     wchar_t cls[32] = {};

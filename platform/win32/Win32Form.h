@@ -68,6 +68,8 @@ class Win32Form : public Form {
 
     static void RegisterClass(HINSTANCE instance);
     static Win32Form* FromHwnd(HWND hwnd);
+    static constexpr wchar_t kFormClass[] = L"PenWickForm";
+    static constexpr wchar_t kPageClass[] = L"PenWickPage";
 
   protected:
     [[noreturn]] void wrongKind(std::string_view name) override;

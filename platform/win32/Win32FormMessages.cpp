@@ -1,8 +1,10 @@
-// The window's messages: what reaches the controls, the keyboard of a dialog, the unload
-// protocol and the message hook.
+// The window's class and messages: what reaches the controls, the keyboard of a dialog, the
+// unload protocol and the message hook.
 #include "platform/win32/Win32Form.h"
 // After windows.h.
 #include <commctrl.h>
+
+#include <stdexcept>
 
 #include "platform/Twips.h"
 #include "platform/win32/Bug.h"
@@ -178,6 +180,34 @@ void Win32Form::focusMoved(Win32Child& to) {
         if (c->layout().kind == ControlKind::Button)
             SendMessageW(c->hwnd(), BM_SETSTYLE,
                          c.get() == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void Win32Form::RegisterClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    // Shared icons: the system keeps them for the class's lifetime. Sized for the screen's
+    // scale, so that the icon's own image of that size is taken rather than a stretched one.
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFormClass;
+    WNDCLASSEXW page{};
+    page.cbSize = sizeof page;
+    page.lpfnWndProc = PageProc;
+    page.hInstance = instance;
+    page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    page.lpszClassName = kPageClass;
+    if (!RegisterClassExW(&wc) || !RegisterClassExW(&page)) {
+        ProgrammingError("RegisterClassExW failed");
+        throw std::runtime_error("RegisterClassExW failed");
+    }
 }
 
 LRESULT CALLBACK Win32Form::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
