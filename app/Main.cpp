@@ -111,18 +111,20 @@ bool Main::Form_Initialize() {
     if (!platform_.instance.acquire()) return false;
     state_.Panels.clear();
     form_->setVisible(false);
-    LoadSettings(platform_.registry, platform_.programFolder, state_.settings,
-                 FirstSaveFolder(platform_.programFolder, platform_.systemFolders));
+    LoadSettings(platform_.registry, platform_.programFolder, state_.settings, [this] {
+        return FirstSaveFolder(platform_.programFolder, platform_.systemFolders);
+    });
     TrayClip_.setChecked(state_.settings.GetClip);
     form_->setMinimumSize(kMinWidth, kMinHeight);
     PlaceWindow();
     ClipTimer_.setEnabled(state_.settings.GetClip);
     ClipTimer_.setInterval(state_.settings.ClipRate);
     ClearPanels();
-    monitor_.RememberCurrent();
-    // Started by hand, the window is what the user expects to see; it comes up before the tray
-    // icon, the slowest step. The tray's messages wait in the queue until start-up is done.
+    // Started by hand, the window is what the user expects to see: it comes up as soon as it
+    // is placed and filled, before the steps nobody sees (the clipboard, the tray icon, the
+    // slowest). Their messages, and the timers', wait in the queue until start-up is done.
     ShowMainWindow();
+    monitor_.RememberCurrent();
     tray_.AddTrayIcon();
     return true;
 }

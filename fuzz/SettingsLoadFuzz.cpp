@@ -37,7 +37,7 @@ void CheckNumericField(std::size_t field, const RegValue& value, const Settings&
 
 Settings Load(const Registry& registry) {
     Settings s;
-    LoadSettings(registry, kFolder, s, kFolder);
+    LoadSettings(registry, kFolder, s, [] { return std::u16string(kFolder); });
     return s;
 }
 

@@ -39,6 +39,7 @@ enum ControlStyle : std::uint32_t {
     StyleHidden = 1u << 4,      // never shown
     StyleAutoSize = 1u << 5,    // a label as wide as its caption
     StyleAccessKey = 1u << 6,   // a label whose "&" marks the access key of the next control
+    StyleDisabled = 1u << 7,    // disabled until the program enables it
 };
 
 // Colours as 0x00BBGGRR; with the top bit set, the system colour of that index instead.

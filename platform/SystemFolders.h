@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,8 @@ struct SystemFolders {
     // Program Files (both of them) and the Windows folder: only administrators may change
     // what lies under them.
     std::vector<std::u16string> protectedFolders;
-    std::u16string documents;  // the user's Documents
+    // The user's Documents: asked for only when needed, since asking loads the shell.
+    std::function<std::u16string()> documents;
 };
 
 }  // namespace pw

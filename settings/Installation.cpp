@@ -25,8 +25,8 @@ bool InstalledForEveryone(std::u16string_view programFolder, const SystemFolders
 }
 
 std::u16string FirstSaveFolder(std::u16string_view programFolder, const SystemFolders& folders) {
-    if (InstalledForEveryone(programFolder, folders) && !folders.documents.empty())
-        return folders.documents;
+    if (InstalledForEveryone(programFolder, folders) && folders.documents)
+        if (auto documents = folders.documents(); !documents.empty()) return documents;
     return std::u16string(programFolder);
 }
 

@@ -53,7 +53,7 @@ std::u16string VersionText(const ProgramVersion& version) {
 }
 
 void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& s,
-                  std::u16string_view firstSaveFolder) {
+                  const std::function<std::u16string()>& firstSaveFolder) {
     LoadPlacement(registry, u"Left", s.Left, WindowDefaults::Left);
     LoadPlacement(registry, u"Top", s.Top, WindowDefaults::Top);
     LoadPlacement(registry, u"Width", s.Width, WindowDefaults::Width);
@@ -70,7 +70,7 @@ void LoadSettings(const Registry& registry, std::u16string_view programFolder, S
     if (auto rate = RoundToInt16(NumberValue(Read(registry, u"ClipRate")))) s.ClipRate = *rate;
     if (s.ClipRate == 0) s.ClipRate = 1000;
     s.InitDir = Read(registry, u"InitDir");
-    if (s.InitDir.empty()) s.InitDir = firstSaveFolder;
+    if (s.InitDir.empty()) s.InitDir = firstSaveFolder();
 }
 
 void SaveSettings(Registry& registry, std::u16string_view programFolder, const Settings& s,

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/Identity.h"
@@ -31,9 +32,9 @@ struct Settings {
 std::u16string VersionText(const ProgramVersion& version);
 
 // Each value stands alone: one that cannot be read keeps the field's previous value. Without a
-// stored folder the save dialog opens in `firstSaveFolder`.
+// stored folder the save dialog opens in the folder that `firstSaveFolder` gives, asked only then.
 void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& settings,
-                  std::u16string_view firstSaveFolder);
+                  const std::function<std::u16string()>& firstSaveFolder);
 void SaveSettings(Registry& registry, std::u16string_view programFolder, const Settings& settings,
                   const ProgramVersion& version = {});
 

@@ -81,7 +81,7 @@ class FakeControl : public TextBox,
     FakeForm& form_;
     const ControlLayout layout_;
     std::u16string text_{layout_.caption}, toolTip_{layout_.toolTip};
-    bool enabled_ = true, checked_ = false, underline_ = false;
+    bool enabled_ = !(layout_.style & StyleDisabled), checked_ = false, underline_ = false;
     Selection selection_;
     RectTw bounds_ = layout_.rect;
     int value_ = 0, minimum_ = 0, maximum_ = 0, page_ = 0;

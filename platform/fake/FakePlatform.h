@@ -18,7 +18,7 @@ struct FakePlatform {
     FakeFileDialog fileDialog;
     FakeShell shell;
     SystemFolders systemFolders{{u"C:\\Program Files", u"C:\\Program Files (x86)", u"C:\\Windows"},
-                                u"C:\\Users\\我\\Documents"};
+                                [] { return std::u16string(u"C:\\Users\\我\\Documents"); }};
     Platform platform{ui,    registry, clipboard,  lock,  notifyIcon,     sound,
                       files, codePage, fileDialog, shell, u"C:\\PenWick", systemFolders};
 };

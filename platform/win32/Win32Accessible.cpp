@@ -40,7 +40,10 @@ class NamedAccessible final : public IAccessible {
         if (!name) return E_POINTER;
         if (child.vt != VT_I4 || child.lVal != CHILDID_SELF)
             return inner_->get_accName(child, name);
-        *name = SysAllocStringLen(W(name_), static_cast<UINT>(name_.size()));
+        // oleaut32 is loaded by whoever asks (oleacc needs it), not by start-up.
+        static auto* const allocate =
+            SystemFunction<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+        *name = allocate ? allocate(W(name_), static_cast<UINT>(name_.size())) : nullptr;
         return *name ? S_OK : E_OUTOFMEMORY;
     }
 

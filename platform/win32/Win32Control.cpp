@@ -30,9 +30,11 @@ Win32Child::Win32Child(Win32Form& form, const ControlLayout& layout, int id,
     : form_(form), layout_(layout), id_(id), bounds_(layout.rect) {
     style |= WS_CHILD;
     if (!(layout.style & StyleHidden)) style |= WS_VISIBLE;
+    if (layout.style & StyleDisabled) style |= WS_DISABLED;
     const std::u16string caption(layout.caption);
-    hwnd_ = CreateWindowExW(exStyle, windowClass, W(caption), style, 0, 0, 10, 10,
-                            form.parentOf(layout),
+    const RECT r = form.pixelsInParent(layout.container, bounds_);
+    hwnd_ = CreateWindowExW(exStyle, windowClass, W(caption), style, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, form.parentOf(layout),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     if (!hwnd_) {
         ProgrammingError("CreateWindowExW failed for control " + std::string(layout.name));
@@ -44,9 +46,22 @@ Win32Child::Win32Child(Win32Form& form, const ControlLayout& layout, int id,
 HFONT Win32Child::font() const { return form_.font(); }
 
 void Win32Child::applyDpi() {
+    // Not on every move: a text box lays out its whole text again for a new font.
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+    place();
+}
+
+void Win32Child::place() {
     const RECT r = form_.pixelsInParent(layout_.container, bounds_);
-    MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    // Moving a window costs a trip to the window manager even when nothing changes.
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&r, &now)) return;
+    // Nothing to repaint in a hidden window: it is painted whole when it shows.
+    const UINT redraw = IsWindowVisible(form_.hwnd()) ? 0 : SWP_NOREDRAW | SWP_NOCOPYBITS;
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | redraw);
 }
 
 HBRUSH Win32Child::paint(HDC dc) { return form_.pageBackground(layout_, dc); }
@@ -59,7 +74,7 @@ void Win32Child::enable(bool enabled) {
         HWND next = GetNextDlgTabItem(form_.hwnd(), hwnd_, FALSE);
         if (next && next != hwnd_) SetFocus(next);
     }
-    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    if (isEnabled() != enabled) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 bool Win32Child::focus() {
@@ -71,6 +86,11 @@ bool Win32Child::focus() {
 
 void Win32Child::setTip(std::u16string_view tip) {
     toolTip_ = tip;
+    if (form_.toolTips()) registerTip();
+}
+
+void Win32Child::registerTip() {
+    if (toolTip_.empty() && !toolAdded_) return;
     TOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.hwnd = form_.hwnd();

@@ -39,6 +39,8 @@ class Win32Child {
     virtual void created() {}
     // Font and place at the form's DPI.
     virtual void applyDpi();
+    // Into the place its bounds give at the form's DPI; the font stays.
+    virtual void place();
     // A notification through WM_COMMAND.
     virtual void notify(WORD /*code*/) {}
     // A notification through WM_NOTIFY; true when it is answered, with its result.
@@ -48,6 +50,8 @@ class Win32Child {
     virtual HBRUSH paint(HDC dc);
     // What a screen reader reads for the control; empty where its caption serves.
     virtual std::u16string accessibleName() const { return {}; }
+    // Hands the tip to the form's tool tips, once the form has made them.
+    void registerTip();
 
   protected:
     virtual HFONT font() const;
@@ -88,7 +92,7 @@ class Win32Ctl : public Kind, public Win32Child {
     RectTw bounds() const override { return bounds_; }
     void setBounds(const RectTw& rect) override {
         bounds_ = rect;
-        applyDpi();
+        this->place();
     }
     std::u16string toolTip() const override { return toolTip_; }
     void setToolTip(std::u16string_view tip) override { setTip(tip); }
@@ -100,7 +104,10 @@ class Win32TextCtl : public Win32Ctl<Kind> {
   public:
     using Win32Ctl<Kind>::Win32Ctl;
     std::u16string text() const override { return this->windowText(); }
-    void setText(const std::u16string& text) override { this->setWindowText(text); }
+    void setText(const std::u16string& text) override {
+        // A caption set again as it is (the position button on every page) costs a repaint.
+        if (text != this->windowText()) this->setWindowText(text);
+    }
 };
 
 }  // namespace pw::win32

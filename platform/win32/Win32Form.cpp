@@ -75,32 +75,38 @@ Win32Form* Win32Form::FromHwnd(HWND hwnd) {
 Win32Form::Win32Form(HINSTANCE instance, const FormLayout& layout, HWND owner) : layout_(layout) {
     const DWORD style =
         layout.sizable ? WS_OVERLAPPEDWINDOW : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    const DWORD exStyle = layout.sizable ? 0 : WS_EX_DLGMODALFRAME;
+    HMENU bar = createMenus();
+    // The designed client area decides the first size. The window is made at that size, for
+    // the DPI it will most likely have, rather than sized again once it exists.
+    const auto frame = [&](UINT dpi) {
+        RECT r{0, 0, PixelsFromTwips(layout.clientWidth, dpi),
+               PixelsFromTwips(layout.clientHeight, dpi)};
+        AdjustWindowRectExForDpi(&r, style, bar != nullptr, exStyle, dpi);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    const UINT likelyDpi = GetDpiForSystem();
+    const SIZE size = frame(likelyDpi);
     const std::u16string caption(layout.caption);
-    window_.reset(CreateWindowExW(layout.sizable ? 0 : WS_EX_DLGMODALFRAME, kFormClass, W(caption),
-                                  style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
-                                  owner, nullptr, instance, this));
+    window_.reset(CreateWindowExW(exStyle, kFormClass, W(caption), style | WS_CLIPCHILDREN,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner, bar,
+                                  instance, this));
     if (!window_) {
+        if (bar) DestroyMenu(bar);
         ProgrammingError("CreateWindowExW failed for a form");
         throw std::runtime_error("CreateWindowExW failed");
     }
     font_ = CreateUiFont(kFontFace, kFontPoints, false, dpi_);
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                            nullptr, instance, nullptr);
-    if (!tips_) ProgrammingError("CreateWindowExW failed for the tool tips");
-    createMenus();
     createPages(instance);
     createControls();
     UINT_PTR timerId = 1;
     for (const auto& t : layout.timers)
         timers_.emplace(std::string(t.name), std::make_unique<Win32Timer>(hwnd_, timerId++, t));
-
-    // The designed client area decides the first size.
-    RECT r{0, 0, PixelsFromTwips(layout.clientWidth, dpi_),
-           PixelsFromTwips(layout.clientHeight, dpi_)};
-    AdjustWindowRectExForDpi(&r, style, GetMenu(hwnd_) != nullptr, 0, dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dpi_ != likelyDpi) {
+        const SIZE actual = frame(dpi_);
+        SetWindowPos(hwnd_, nullptr, 0, 0, actual.cx, actual.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     placePages();
 }
 
@@ -282,6 +288,22 @@ void Win32Form::setVisible(bool visible) {
     }
     // Painted now, not once whatever the caller does next is done.
     UpdateWindow(hwnd_);
+    // Nobody can point at a control before the window shows: the tips are made after that,
+    // once the messages waiting are done, and the window shows that much sooner.
+    if (!tips_) PostMessageW(hwnd_, kMakeToolTips, 0, 0);
+}
+
+void Win32Form::makeToolTips() {
+    if (tips_) return;
+    tips_ = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
+    if (!tips_) {
+        ProgrammingError("CreateWindowExW failed for the tool tips");
+        return;
+    }
+    for (auto& [name, c] : controls_) c->registerTip();
 }
 
 bool Win32Form::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }

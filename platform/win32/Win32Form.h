@@ -70,6 +70,8 @@ class Win32Form : public Form {
     static Win32Form* FromHwnd(HWND hwnd);
     static constexpr wchar_t kFormClass[] = L"PenWickForm";
     static constexpr wchar_t kPageClass[] = L"PenWickPage";
+    // Posted to a form when it first shows: make its tool tips.
+    static constexpr UINT kMakeToolTips = WM_APP + 0x100;
 
   protected:
     [[noreturn]] void wrongKind(std::string_view name) override;
@@ -82,7 +84,8 @@ class Win32Form : public Form {
     LRESULT setCursor(WPARAM wp, LPARAM lp);
     void createPages(HINSTANCE instance);
     void createControls();
-    void createMenus();
+    HMENU createMenus();
+    void makeToolTips();
     void applyDpi(UINT dpi);
     void placePages();
     void requestUnload(UnloadMode mode);

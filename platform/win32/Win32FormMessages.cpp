@@ -317,6 +317,9 @@ LRESULT Win32Form::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (Resize) Guarded(Resize);
             return 0;
+        case kMakeToolTips:
+            makeToolTips();
+            return 0;
         case WM_SETCURSOR:
             return setCursor(wp, lp);
         case WM_GETMINMAXINFO: {

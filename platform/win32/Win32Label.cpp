@@ -19,7 +19,7 @@ template <typename Kind>
 void Win32LabelOf<Kind>::setText(const std::u16string& text) {
     this->setWindowText(text);
     if (this->layout_.style & StyleAutoSize) {
-        applyDpi();
+        place();
         // A label keeps the pixels it drew at its old width, where a longer text wrapped out of
         // sight: draw it whole at the new one.
         InvalidateRect(this->hwnd_, nullptr, TRUE);
@@ -54,8 +54,13 @@ HFONT Win32LabelOf<Kind>::font() const {
 template <typename Kind>
 void Win32LabelOf<Kind>::applyDpi() {
     if (!this->layout_.font.name.empty() || underline_) makeFonts(underline_);
-    if (this->layout_.style & StyleAutoSize) fitWidthToText();
     Win32Child::applyDpi();
+}
+
+template <typename Kind>
+void Win32LabelOf<Kind>::place() {
+    if (this->layout_.style & StyleAutoSize) fitWidthToText();
+    Win32Child::place();
 }
 
 // Measured with the control's own font; the height stays as designed.

@@ -13,6 +13,7 @@ class Win32LabelOf : public Win32TextCtl<Kind> {
     Color foreColor() const override { return foreColor_; }
     void setForeColor(Color color) override;
     void applyDpi() override;
+    void place() override;
     HBRUSH paint(HDC dc) override;
 
   protected:

@@ -63,9 +63,10 @@ void Win32MenuItem::setVisible(bool visible) {
     }
 }
 
-// The menu bar, the pop-up menus and the shortcuts, from the menu table.
-void Win32Form::createMenus() {
-    if (layout_.menus.empty()) return;
+// The menu bar, the pop-up menus and the shortcuts, from the menu table. The bar goes to the
+// window as it is created, so that its frame is right from the start.
+HMENU Win32Form::createMenus() {
+    if (layout_.menus.empty()) return nullptr;
     HMENU bar = CreateMenu();
     std::vector<ACCEL> accels;
     HMENU level[3] = {bar, nullptr, nullptr};
@@ -102,9 +103,9 @@ void Win32Form::createMenus() {
         }
         menus_.emplace(std::string(m.name), std::move(item));
     }
-    SetMenu(hwnd_, bar);
     if (!accels.empty())
         accel_.reset(CreateAcceleratorTableW(accels.data(), static_cast<int>(accels.size())));
+    return bar;
 }
 
 }  // namespace pw::win32

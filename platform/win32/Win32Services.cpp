@@ -137,11 +137,16 @@ std::optional<ClipboardText> Win32Clipboard::read() {
 }
 
 Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance)
-    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-    for (int i = 0; i < 3; ++i)
-        icons_[i].reset(static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(i + 1), IMAGE_ICON, cx, cy, 0)));
+    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+HICON Win32NotifyIcon::icon(int which) {
+    if (which < 0 || which >= 3) return nullptr;
+    if (!icons_[which]) {
+        const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+        icons_[which].reset(static_cast<HICON>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(which + 1), IMAGE_ICON, cx, cy, 0)));
+    }
+    return icons_[which].get();
 }
 
 bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
@@ -153,7 +158,7 @@ bool Win32NotifyIcon::notify(NotifyAction action, const TrayIconData& data) {
     nid.uID = data.uID;
     nid.uFlags = data.uFlags;
     nid.uCallbackMessage = data.uCallbackMessage;
-    nid.hIcon = icons_[static_cast<int>(data.hIcon)].get();
+    nid.hIcon = icon(static_cast<int>(data.hIcon));
     const std::size_t tipLength =
         std::min<std::size_t>(data.szTip.size(), std::size(nid.szTip) - 1);
     std::copy_n(data.szTip.data(), tipLength, nid.szTip);
@@ -201,19 +206,30 @@ std::u16string ProgramFolder() {
 }
 
 SystemFolders KnownSystemFolders() {
-    static auto* const folderPath =
-        SystemFunction<decltype(SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
-    auto folder = [](int csidl) {
+    SystemFolders folders;
+    // Where the system keeps the Program Files folders' names; the shell reads them from here.
+    static constexpr const wchar_t* kProgramFiles[] = {L"ProgramFilesDir",
+                                                       L"ProgramFilesDir (x86)"};
+    for (const wchar_t* name : kProgramFiles) {
         wchar_t path[MAX_PATH] = {};
-        if (!folderPath || folderPath(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
+        DWORD size = sizeof path - sizeof(wchar_t);
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion", name,
+                         RRF_RT_REG_SZ, nullptr, path, &size) == ERROR_SUCCESS &&
+            path[0])
+            folders.protectedFolders.push_back(U(path, std::wcslen(path)));
+    }
+    wchar_t windows[MAX_PATH] = {};
+    const UINT n = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) folders.protectedFolders.push_back(U(windows, n));
+    folders.documents = [] {
+        static auto* const folderPath =
+            SystemFunction<decltype(SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
+        wchar_t path[MAX_PATH] = {};
+        if (!folderPath ||
+            folderPath(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
             return std::u16string();
         return U(path, std::wcslen(path));
     };
-    SystemFolders folders;
-    for (const int csidl : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86, CSIDL_WINDOWS})
-        if (auto path = folder(csidl); !path.empty())
-            folders.protectedFolders.push_back(std::move(path));
-    folders.documents = folder(CSIDL_PERSONAL);
     return folders;
 }
 

@@ -39,7 +39,10 @@ class Win32NotifyIcon : public NotifyIcon {
     std::uint32_t taskbarCreatedMessage() const override { return taskbarCreated_; }
 
   private:
-    OwnedIcon icons_[3];
+    HICON icon(int which);
+
+    HINSTANCE instance_;
+    OwnedIcon icons_[3];  // loaded when first shown: start-up does without them
     UINT taskbarCreated_;
 };
 

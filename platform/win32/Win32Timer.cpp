@@ -11,12 +11,14 @@ Win32Timer::Win32Timer(HWND hwnd, UINT_PTR id, const TimerLayout& layout)
 
 void Win32Timer::apply() {
     if (enabled_ && interval_ > 0)
-        SetTimer(hwnd_, id_, static_cast<UINT>(interval_), nullptr);
-    else
-        KillTimer(hwnd_, id_);
+        armed_ = SetTimer(hwnd_, id_, static_cast<UINT>(interval_), nullptr) != 0;
+    else if (armed_)
+        armed_ = !KillTimer(hwnd_, id_);
 }
 
 void Win32Timer::setEnabled(bool enabled) {
+    // Enabling a running timer does not start its interval again.
+    if (enabled == enabled_ && (armed_ || !enabled)) return;
     enabled_ = enabled;
     apply();
 }

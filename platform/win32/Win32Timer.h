@@ -21,6 +21,7 @@ class Win32Timer : public Timer {
     bool enabled_;
     int interval_;
     bool ticking_ = false;
+    bool armed_ = false;  // a system timer is running
 };
 
 }  // namespace pw::win32

@@ -60,6 +60,8 @@ TEST_F(Layout, TheControlsSitInsideTheClientAreaAtTheirPlacesWithTheirTips) {
     }
     // On the middle one of three panels every button is enabled. Every refresh updates the one
     // tip of the position button rather than adding another.
+    // The tips are made once the window has shown.
+    ASSERT_TRUE(poll([&] { return !program->windows(TOOLTIPS_CLASSW).empty(); }));
     const HWND tips = program->windows(TOOLTIPS_CLASSW).at(0);
     const auto before = send(tips, TTM_GETTOOLCOUNT);
     Command("PanelNew");

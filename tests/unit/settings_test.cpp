@@ -15,7 +15,7 @@ TEST(Settings, AnExitWritesEveryValueInOrderEvenWhereMachineWideWritesAreRefused
     fake::FakeRegistry reg, limited;
     limited.readOnlyMachine = true;
     Settings s;
-    LoadSettings(reg, kFolder, s, kFolder);
+    LoadSettings(reg, kFolder, s, [] { return std::u16string(kFolder); });
     SaveSettings(reg, kFolder, s);
     SaveSettings(limited, kFolder, s);
     const std::vector<std::u16string> names = {
@@ -32,7 +32,8 @@ TEST(Settings, AnExitWritesEveryValueInOrderEvenWhereMachineWideWritesAreRefused
 // Where the save dialog opens first: in Documents only for a copy in a folder that only
 // administrators can change; a stored folder as it is.
 TEST(Settings, OnlyAnInstalledCopyFirstSavesToDocuments) {
-    const SystemFolders system{{u"C:\\Program Files", u"C:\\Program Files (x86)\\"}, u"D:\\文档"};
+    const SystemFolders system{{u"C:\\Program Files", u"C:\\Program Files (x86)\\"},
+                               [] { return std::u16string(u"D:\\文档"); }};
     // Program folder, stored InitDir (empty: none), InitDir loaded.
     const std::u16string_view cases[][3] = {
         {u"C:\\Program Files\\PenWick", u"", u"D:\\文档"},
@@ -45,7 +46,7 @@ TEST(Settings, OnlyAnInstalledCopyFirstSavesToDocuments) {
         fake::FakeRegistry reg;
         if (!stored.empty()) reg.setString(RegRoot::CurrentUser, kSettingsKey, u"InitDir", stored);
         Settings s;
-        LoadSettings(reg, folder, s, FirstSaveFolder(folder, system));
+        LoadSettings(reg, folder, s, [&] { return FirstSaveFolder(folder, system); });
         EXPECT_EQ(s.InitDir, loaded) << ::testing::PrintToString(std::u16string(folder));
     }
 }
