@@ -6,6 +6,7 @@
 #include <windows.h>
 // After windows.h.
 #include <commctrl.h>
+#include <oleacc.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -45,6 +46,26 @@ inline bool poll(const std::function<bool()>& condition, Millis timeout = 10s) {
     return true;
 }
 // Folder of PWE2E.exe and PWick.exe, no trailing backslash.
+// What a screen reader gets for a control: the name its accessible object gives, or what went
+// wrong on the way.
+inline std::wstring AccessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    const HRESULT found =
+        AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&object));
+    if (FAILED(found) || !object) return L"<no object: " + std::to_wstring(found) + L">";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT named = object->get_accName(self, &name);
+    std::wstring text = SUCCEEDED(named) && name ? std::wstring(name, SysStringLen(name))
+                                                 : L"<no name: " + std::to_wstring(named) + L">";
+    SysFreeString(name);
+    object->Release();
+    return text;
+}
+
 inline std::wstring driverDirectory() {
     std::wstring path(32768, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
