@@ -46,6 +46,13 @@ bool IsUtf8BeyondAscii(std::string_view bytes) {
     return beyond;
 }
 
+// UTF-32, LE or BE. Nothing is appended to it: UTF-16 or code-page bytes after its own would
+// garble the file for every reader. (A UTF-16 LE file that starts with U+0000 looks the same
+// and is refused as well.)
+bool IsUtf32(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE\0\0"sv) || bytes.starts_with("\0\0\xFE\xFF"sv);
+}
+
 const Encoding& EncodingOf(std::string_view bytes) {
     for (const Encoding* e : {&kUtf8Bom, &kUtf16Le, &kUtf16Be})
         if (bytes.starts_with(e->mark)) return *e;
@@ -130,6 +137,7 @@ void AppendUtf8(std::u16string_view text, std::string& out) {
 bool FileBytes(const std::optional<std::string>& old, std::u16string_view text,
                const AnsiCodePage& codePage, std::string& out) {
     out.clear();
+    if (old && IsUtf32(*old)) return false;
     const Encoding& e = old ? EncodingOf(*old) : kAnsi;
     if (&e != &kAnsi) return AppendInUnicode(*old, e, text, out);
     if (old) AppendOldLines(*old, e, out);
