@@ -29,7 +29,8 @@ class FindCommands {
     void EditFind_Click();
     // Searches again for the last text; without one it opens the dialog.
     void EditFindNext_Click();
-    // The program ends: an open dialog goes without touching the focus.
+    // The main window hides or the program ends: an open dialog goes with it, without touching
+    // the focus.
     void Unload();
 
   private:

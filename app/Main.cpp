@@ -224,6 +224,8 @@ void Main::KeyPress(char16_t& key) {
 // ---- Window life ----
 
 void Main::HideMainWindow() {
+    // A find dialog left on the screen would search a window nobody sees.
+    find_.Unload();
     form_->setVisible(false);
     TrayShow_.setVisible(true);
 }

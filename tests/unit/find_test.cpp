@@ -98,6 +98,8 @@ TEST_F(Find, TheDialogOpensWithTheSelectionOrTheLastSearchAndAMissMovesNothing) 
     content().type(u"ABC");  // typed: only this "ABC" matches the case
     Command("EditFindNext");
     EXPECT_EQ(content().selection().start + content().selection().length, 4u);
+    Command("PanelClose");  // to the tray, and the dialog with the window
+    EXPECT_TRUE(ui.form("frmFind").destroyed());
 }
 
 }  // namespace
