@@ -64,7 +64,7 @@ void Win32Child::place() {
                  SWP_NOZORDER | SWP_NOACTIVATE | redraw);
 }
 
-HBRUSH Win32Child::paint(HDC dc) { return form_.pageBackground(layout_, dc); }
+HBRUSH Win32Child::paint(HDC dc) { return form_.pageBackground(layout_, hwnd_, dc); }
 
 bool Win32Child::isEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 

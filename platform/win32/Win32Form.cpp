@@ -15,6 +15,7 @@
 #include "platform/win32/Win32Frame.h"
 #include "platform/win32/Win32Label.h"
 #include "platform/win32/Win32Link.h"
+#include "platform/win32/Win32PageBackground.h"
 #include "platform/win32/Win32Picture.h"
 #include "platform/win32/Win32Tab.h"
 #include "platform/win32/Win32TextBox.h"
@@ -245,10 +246,9 @@ RECT Win32Form::pixelsInParent(std::string_view container, RectTw rect) const {
             top + PixelsFromTwips(rect.height, dpi_)};
 }
 
-HBRUSH Win32Form::pageBackground(const ControlLayout& control, HDC dc) const {
+HBRUSH Win32Form::pageBackground(const ControlLayout& control, HWND window, HDC dc) const {
     if (!onPage(control)) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    return PageBrush(parentOf(control), window, dc);
 }
 
 void Win32Form::showPages() {

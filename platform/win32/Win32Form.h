@@ -57,7 +57,7 @@ class Win32Form : public Form {
     RECT pixelsInParent(std::string_view container, RectTw rect) const;
     // The page's own background behind a control on a tab page, so that nothing on the page
     // stands out from it; null for a control elsewhere.
-    HBRUSH pageBackground(const ControlLayout& control, HDC dc) const;
+    HBRUSH pageBackground(const ControlLayout& control, HWND window, HDC dc) const;
     // A tab control brought another page to the front.
     void showPages();
     // Keyboard handling that belongs to the window rather than to one control: accelerators

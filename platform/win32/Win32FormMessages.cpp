@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 #include "platform/win32/Bug.h"
 #include "platform/win32/Win32Link.h"
+#include "platform/win32/Win32PageBackground.h"
 #include "platform/win32/Win32Tab.h"
 
 namespace pw::win32 {
@@ -240,12 +241,20 @@ LRESULT CALLBACK Win32Form::PageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         case WM_CTLCOLOREDIT:
         case WM_SETCURSOR:
             return SendMessageW(GetParent(hwnd), msg, wp, lp);
-        case WM_ERASEBKGND: {
-            RECT r{};
-            GetClientRect(hwnd, &r);
-            FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            PaintPage(hwnd, reinterpret_cast<HDC>(wp));
             return TRUE;
-        }
+        // Themed controls ask for what lies behind them with this.
+        case WM_PRINTCLIENT:
+            PaintPage(hwnd, reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_SIZE:
+        case WM_THEMECHANGED:
+            ForgetPagePicture(hwnd);
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        case WM_NCDESTROY:
+            FreePagePicture(hwnd);
+            return DefWindowProcW(hwnd, msg, wp, lp);
         default:
             return DefWindowProcW(hwnd, msg, wp, lp);
     }

@@ -177,6 +177,29 @@ TEST_F(Dialogs, TheKeyboardAndTheFocusBehaveAsInWindowsAndTheFirstPageIsDrawn) {
         ReleaseDC(nullptr, screen);
         EXPECT_TRUE(drawn) << "a group box is not drawn";
     }
+    // The page looks like the inside of its tab: in a corner of its own and behind a check box,
+    // the screen shows the tab's body as the visual style draws it, or without a style the
+    // dialog colour.
+    {
+        HWND page = child(dialog, L"PenWickPage"), box = child(dialog, L"Button", L"追加保存");
+        ASSERT_TRUE(page && box);
+        const RECT p = windowRect(page), b = windowRect(box);
+        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+        HBITMAP body = CreateCompatibleBitmap(screen, p.right - p.left, p.bottom - p.top);
+        HGDIOBJ old = SelectObject(memory, body);
+        const RECT all{0, 0, p.right - p.left, p.bottom - p.top};
+        HTHEME theme = IsAppThemed() ? OpenThemeData(page, L"TAB") : nullptr;
+        if (!theme || FAILED(DrawThemeBackground(theme, memory, TABP_BODY, 0, &all, nullptr)))
+            FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
+        if (theme) CloseThemeData(theme);
+        for (const POINT at : {POINT{p.right - 3, p.bottom - 3}, POINT{b.right - 2, b.top + 1}})
+            EXPECT_EQ(GetPixel(screen, at.x, at.y), GetPixel(memory, at.x - p.left, at.y - p.top))
+                << at.x << "," << at.y;
+        SelectObject(memory, old);
+        DeleteObject(body);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
     // Ctrl+Tab and Ctrl+PageDown go to the next page, with Shift or PageUp to the previous one,
     // from wherever the focus is in the dialog.
     HWND quickSave = child(dialog, L"Button", L"快速保存所有面板");

@@ -7,6 +7,8 @@
 // After windows.h.
 #include <commctrl.h>
 #include <oleacc.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
