@@ -208,15 +208,12 @@ std::u16string ProgramFolder() {
 SystemFolders KnownSystemFolders() {
     SystemFolders folders;
     // Where the system keeps the Program Files folders' names; the shell reads them from here.
-    static constexpr const wchar_t* kProgramFiles[] = {L"ProgramFilesDir",
-                                                       L"ProgramFilesDir (x86)"};
-    for (const wchar_t* name : kProgramFiles) {
-        wchar_t path[MAX_PATH] = {};
-        DWORD size = sizeof path - sizeof(wchar_t);
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion", name,
-                         RRF_RT_REG_SZ, nullptr, path, &size) == ERROR_SUCCESS &&
-            path[0])
-            folders.protectedFolders.push_back(U(path, std::wcslen(path)));
+    for (const std::u16string_view name : {u"ProgramFilesDir", u"ProgramFilesDir (x86)"}) {
+        const auto value = Win32Registry().query(
+            RegRoot::LocalMachine, u"Software\\Microsoft\\Windows\\CurrentVersion", name);
+        if (!value || value->type != RegType::String) continue;
+        std::u16string path = value->data.substr(0, value->data.find(u'\0'));
+        if (!path.empty()) folders.protectedFolders.push_back(std::move(path));
     }
     wchar_t windows[MAX_PATH] = {};
     const UINT n = GetSystemWindowsDirectoryW(windows, MAX_PATH);
