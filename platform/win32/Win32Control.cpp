@@ -31,6 +31,7 @@ Win32Child::Win32Child(Win32Form& form, const ControlLayout& layout, int id,
     style |= WS_CHILD;
     if (!(layout.style & StyleHidden)) style |= WS_VISIBLE;
     if (layout.style & StyleDisabled) style |= WS_DISABLED;
+    if (form.startsGroup(layout)) style |= WS_GROUP;
     const std::u16string caption(layout.caption);
     const RECT r = form.pixelsInParent(layout.container, bounds_);
     hwnd_ = CreateWindowExW(exStyle, windowClass, W(caption), style, r.left, r.top,
@@ -40,14 +41,21 @@ Win32Child::Win32Child(Win32Form& form, const ControlLayout& layout, int id,
         ProgrammingError("CreateWindowExW failed for control " + std::string(layout.name));
         throw std::runtime_error("CreateWindowExW failed");
     }
-    SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed the plain way, the control found again through its user data: the common
+    // controls' subclass chain looks itself up among the window's properties twice for every
+    // message, which under Wine is a trip to the server each time.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    baseProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
 }
 
 HFONT Win32Child::font() const { return form_.font(); }
 
 void Win32Child::applyDpi() {
-    // Not on every move: a text box lays out its whole text again for a new font.
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+    // Not on every move: a text box lays out its whole text again for a new font. Nothing to
+    // repaint while the window is hidden: it is painted whole when it shows.
+    const BOOL redraw = IsWindowVisible(form_.hwnd());
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), redraw);
     place();
 }
 
@@ -69,12 +77,13 @@ HBRUSH Win32Child::paint(HDC dc) { return form_.pageBackground(layout_, hwnd_, d
 bool Win32Child::isEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
 void Win32Child::enable(bool enabled) {
+    if (isEnabled() == enabled) return;
     if (!enabled && GetFocus() == hwnd_) {
         // A disabled control must not keep the keyboard focus; pass it on as a dialog would.
         HWND next = GetNextDlgTabItem(form_.hwnd(), hwnd_, FALSE);
         if (next && next != hwnd_) SetFocus(next);
     }
-    if (isEnabled() != enabled) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 bool Win32Child::focus() {
@@ -116,9 +125,9 @@ std::u16string Win32Child::windowText() const {
 
 void Win32Child::setWindowText(const std::u16string& text) { SetWindowTextW(hwnd_, W(text)); }
 
-LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* child = reinterpret_cast<Win32Child*>(data);
+LRESULT CALLBACK Win32Child::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* child = reinterpret_cast<Win32Child*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const WNDPROC base = child->baseProc_;
     Control& self = child->events();
     switch (msg) {
         case WM_CHAR:
@@ -131,13 +140,13 @@ LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
             }
             break;
         case WM_SETFOCUS: {
-            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            LRESULT r = CallWindowProcW(base, hwnd, msg, wp, lp);
             child->form_.focusMoved(*child);
             if (self.GotFocus) Guarded(self.GotFocus);
             return r;
         }
         case WM_KILLFOCUS: {
-            LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+            LRESULT r = CallWindowProcW(base, hwnd, msg, wp, lp);
             if (self.LostFocus) Guarded(self.LostFocus);
             return r;
         }
@@ -145,13 +154,10 @@ LRESULT CALLBACK Win32Child::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
             if (auto answer = AccessibleWithName(hwnd, wp, lp, child->accessibleName()))
                 return *answer;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, SubclassProc, 1);
-            break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return CallWindowProcW(base, hwnd, msg, wp, lp);
 }
 
 }  // namespace pw::win32

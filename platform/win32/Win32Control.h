@@ -71,7 +71,8 @@ class Win32Child {
     std::u16string toolTip_;
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
+    WNDPROC baseProc_ = nullptr;
     bool toolAdded_ = false;
 };
 

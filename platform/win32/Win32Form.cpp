@@ -151,22 +151,15 @@ void Win32Form::createControls() {
         const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
         return ta < tb;
     });
-    // The arrow keys move within a group: controls of one kind side by side in the tab order
-    // of one window (the dialog's buttons, the check boxes of a group box).
-    std::map<HWND, ControlKind> lastKind;
     for (const ControlLayout* c : order) {
         const int id = kFirstControlId + static_cast<int>(c - layout_.controls.data());
         auto control = MakeControl(*this, *c, id);
         if (!control) continue;
-        const HWND parent = GetParent(control->hwnd());
-        if (auto it = lastKind.find(parent); it == lastKind.end() || it->second != c->kind)
-            SetWindowLongPtrW(control->hwnd(), GWL_STYLE,
-                              GetWindowLongPtrW(control->hwnd(), GWL_STYLE) | WS_GROUP);
-        lastKind[parent] = c->kind;
         control->applyDpi();
         if (!c->toolTip.empty()) control->events().setToolTip(c->toolTip);
         controls_.emplace(std::string(c->name), std::move(control));
     }
+    groupKinds_.clear();
     for (auto& [name, c] : controls_) c->created();
     // Containers lie beneath what they hold: group boxes beneath their check boxes, pages after
     // the form's own controls, tab controls beneath their pages. Tabbing goes round in the same
@@ -224,6 +217,14 @@ bool Win32Form::pageInFront(const ControlLayout& page) const {
     auto it = controls_.find(page.container);
     return it != controls_.end() &&
            SendMessageW(it->second->hwnd(), TCM_GETCURSEL, 0, 0) == pageIndex(page);
+}
+
+bool Win32Form::startsGroup(const ControlLayout& control) {
+    const auto [it, first] = groupKinds_.try_emplace(parentOf(control), control.kind);
+    if (first) return true;
+    const bool starts = it->second != control.kind;
+    it->second = control.kind;
+    return starts;
 }
 
 HWND Win32Form::parentOf(const ControlLayout& control) const {
@@ -378,9 +379,16 @@ RectTw Win32Form::bounds() const {
 
 void Win32Form::setBounds(const RectTw& rect) {
     const UINT screenDpi = GetDpiForSystem();
-    SetWindowPos(hwnd_, nullptr, PixelsFromTwips(rect.left, screenDpi),
-                 PixelsFromTwips(rect.top, screenDpi), PixelsFromTwips(rect.width, dpi_),
-                 PixelsFromTwips(rect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = PixelsFromTwips(rect.left, screenDpi), y = PixelsFromTwips(rect.top, screenDpi);
+    const int cx = PixelsFromTwips(rect.width, dpi_), cy = PixelsFromTwips(rect.height, dpi_);
+    // Given a size, Windows measures the frame and the menu bar again even when the size is
+    // the one the window has; a move alone is much cheaper.
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (now.right - now.left == cx && now.bottom - now.top == cy) flags |= SWP_NOSIZE;
+    if (now.left == x && now.top == y) flags |= SWP_NOMOVE;
+    SetWindowPos(hwnd_, nullptr, x, y, cx, cy, flags);
 }
 
 RectTw Win32Form::clientArea() const {

@@ -52,6 +52,10 @@ class Win32Form : public Form {
     // window, which shows and hides with its tab; every other control is a child of the form.
     bool onPage(const ControlLayout& control) const { return pageOf(control) != nullptr; }
     HWND parentOf(const ControlLayout& control) const;
+    // While the controls are made, in the tab order: the control begins a group, one that the
+    // arrow keys move within (controls of one kind side by side in one window, such as the
+    // dialog's buttons or the check boxes of a group box).
+    bool startsGroup(const ControlLayout& control);
     // Where a control lies in its parent window, in pixels, given its container and its
     // rectangle there.
     RECT pixelsInParent(std::string_view container, RectTw rect) const;
@@ -114,6 +118,7 @@ class Win32Form : public Form {
     bool unloading_ = false;
     HWND lastFocus_ = nullptr;
     Win32Child* defaultButton_ = nullptr;  // what Enter presses in a dialog, once the focus moved
+    std::map<HWND, ControlKind> groupKinds_;  // the kind made last in each window, while made
     std::map<std::string, HWND, std::less<>> pages_;  // children of the window: it destroys them
     std::map<std::string, std::unique_ptr<Win32Child>, std::less<>> controls_;
     std::map<std::string, std::unique_ptr<Win32MenuItem>, std::less<>> menus_;

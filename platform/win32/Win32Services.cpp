@@ -53,6 +53,19 @@ std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view s
     const OwnedKey key = OpenKey(root, subkey, KEY_QUERY_VALUE, false);
     if (!key) return std::nullopt;
     const std::u16string valueName(name);
+    // Nearly every value is short: one call reads it whole, and only a long one needs its
+    // size asked first. Zeroed, so that an odd byte count leaves a whole last unit.
+    char16_t shortData[256] = {};
+    DWORD shortType = 0, shortSize = sizeof shortData;
+    const LSTATUS first = RegQueryValueExW(key.get(), W(valueName), nullptr, &shortType,
+                                           reinterpret_cast<BYTE*>(shortData), &shortSize);
+    if (first == ERROR_SUCCESS) {
+        RegValue value{TypeOf(shortType), {}};
+        if (value.type == RegType::String || value.type == RegType::ExpandString)
+            value.data.assign(shortData, (shortSize + 1) / 2);
+        return value;
+    }
+    if (first != ERROR_MORE_DATA) return std::nullopt;
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0, size = 0;
         if (RegQueryValueExW(key.get(), W(valueName), nullptr, &type, nullptr, &size) !=
@@ -193,11 +206,15 @@ std::u16string ProgramFolder() {
         }
         path.resize(path.size() * 2);
     }
-    // Long names, as the system names its own folders (a start by a short name gives short ones).
-    std::wstring longPath(path.size() + MAX_PATH, L'\0');
-    const DWORD n =
-        GetLongPathNameW(path.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
-    if (n > 0 && n < longPath.size()) path.assign(longPath.data(), n);
+    // Long names, as the system names its own folders (a start by a short name gives short
+    // ones). Short names the system makes up for long ones hold a tilde; without one there is
+    // nothing to look up, and the look-up walks the disk folder by folder.
+    if (path.find(L'~') != std::wstring::npos) {
+        std::wstring longPath(path.size() + MAX_PATH, L'\0');
+        const DWORD n =
+            GetLongPathNameW(path.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+        if (n > 0 && n < longPath.size()) path.assign(longPath.data(), n);
+    }
     const auto slash = path.find_last_of(L"\\/");
     if (slash == std::wstring::npos) return {};
     std::wstring folder = path.substr(0, slash);
