@@ -1,7 +1,9 @@
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pw {
 
@@ -21,6 +23,16 @@ class Registry {
     // nullopt when the key or the value does not exist or cannot be read.
     virtual std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
                                           std::u16string_view name) const = 0;
+    // Several values of one key, in the order of their names: what query gives for each, read
+    // together, where a store can, through one opening of the key.
+    virtual std::vector<std::optional<RegValue>> queryAll(
+        RegRoot root, std::u16string_view subkey,
+        std::span<const std::u16string_view> names) const {
+        std::vector<std::optional<RegValue>> values;
+        values.reserve(names.size());
+        for (const auto name : names) values.push_back(query(root, subkey, name));
+        return values;
+    }
     // Creates the key and any missing parents; stores a plain string.
     virtual bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
                            std::u16string_view text) = 0;

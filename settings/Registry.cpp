@@ -4,7 +4,10 @@ namespace pw {
 
 std::u16string ReadRegString(const Registry& registry, RegRoot root, std::u16string_view subkey,
                              std::u16string_view name) {
-    auto value = registry.query(root, subkey, name);
+    return RegString(registry.query(root, subkey, name));
+}
+
+std::u16string RegString(const std::optional<RegValue>& value) {
     if (!value || value->type != RegType::String) return {};
     const std::u16string& data = value->data;
     return data.substr(0, data.find(u'\0'));

@@ -11,6 +11,8 @@ namespace pw {
 // is not a plain string.
 std::u16string ReadRegString(const Registry& registry, RegRoot root, std::u16string_view subkey,
                              std::u16string_view name);
+// The same for a value already read.
+std::u16string RegString(const std::optional<RegValue>& value);
 // True when the value was stored; most callers skip a failed write silently.
 bool WriteRegString(Registry& registry, RegRoot root, std::u16string_view subkey,
                     std::u16string_view name, std::u16string_view text);

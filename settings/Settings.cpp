@@ -1,7 +1,11 @@
 #include "settings/Settings.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <stdexcept>
+#include <vector>
 
 #include "settings/NumberText.h"
 #include "settings/Registry.h"
@@ -10,25 +14,42 @@ namespace pw {
 
 namespace {
 
-std::u16string Read(const Registry& registry, std::u16string_view name) {
-    return ReadRegString(registry, RegRoot::CurrentUser, kSettingsKey, name);
-}
+// Every stored setting, read together when the program starts.
+class StoredSettings {
+  public:
+    explicit StoredSettings(const Registry& registry)
+        : values_(registry.queryAll(RegRoot::CurrentUser, kSettingsKey, kNames)) {}
+
+    // The setting's text; empty when it is missing or not a plain string.
+    std::u16string operator()(std::u16string_view name) const {
+        for (std::size_t i = 0; i < kNames.size(); ++i)
+            if (kNames[i] == name) return RegString(values_[i]);
+        throw std::logic_error("a setting that is not read with the others");
+    }
+
+  private:
+    static constexpr std::array<std::u16string_view, 14> kNames = {
+        u"Left",  u"Top",      u"Width",     u"Height",  u"QuickSave", u"DelSaved", u"PlaySound",
+        u"Limit", u"ShowMain", u"SoundFile", u"AddSave", u"GetClip",   u"ClipRate", u"InitDir"};
+    std::vector<std::optional<RegValue>> values_;
+};
 
 void Write(Registry& registry, std::u16string_view name, std::u16string_view text) {
     WriteRegString(registry, RegRoot::CurrentUser, kSettingsKey, name, text);
 }
 
 // A placement value that reads as 0 (which includes a missing one) takes its default.
-void LoadPlacement(const Registry& registry, std::u16string_view name, float& field,
+void LoadPlacement(const StoredSettings& stored, std::u16string_view name, float& field,
                    float defaultValue) {
-    const double v = NumberValue(Read(registry, name));
+    const double v = NumberValue(stored(name));
     if (std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max())
         field = static_cast<float>(v);
     if (field == 0) field = defaultValue;
 }
 
-void LoadBool(const Registry& registry, std::u16string_view name, bool& field, bool defaultValue) {
-    field = BoolRule(Read(registry, name), defaultValue);
+void LoadBool(const StoredSettings& stored, std::u16string_view name, bool& field,
+              bool defaultValue) {
+    field = BoolRule(stored(name), defaultValue);
 }
 
 }  // namespace
@@ -54,22 +75,23 @@ std::u16string VersionText(const ProgramVersion& version) {
 
 void LoadSettings(const Registry& registry, std::u16string_view programFolder, Settings& s,
                   const std::function<std::u16string()>& firstSaveFolder) {
-    LoadPlacement(registry, u"Left", s.Left, WindowDefaults::Left);
-    LoadPlacement(registry, u"Top", s.Top, WindowDefaults::Top);
-    LoadPlacement(registry, u"Width", s.Width, WindowDefaults::Width);
-    LoadPlacement(registry, u"Height", s.Height, WindowDefaults::Height);
-    LoadBool(registry, u"QuickSave", s.QuickSave, true);
-    LoadBool(registry, u"DelSaved", s.DelSaved, false);
-    LoadBool(registry, u"PlaySound", s.PlaySound, true);
-    if (auto limit = RoundToInt32(NumberValue(Read(registry, u"Limit")))) s.Limit = *limit;
-    LoadBool(registry, u"ShowMain", s.ShowMain, false);
-    s.SoundFile = Read(registry, u"SoundFile");
+    const StoredSettings stored(registry);
+    LoadPlacement(stored, u"Left", s.Left, WindowDefaults::Left);
+    LoadPlacement(stored, u"Top", s.Top, WindowDefaults::Top);
+    LoadPlacement(stored, u"Width", s.Width, WindowDefaults::Width);
+    LoadPlacement(stored, u"Height", s.Height, WindowDefaults::Height);
+    LoadBool(stored, u"QuickSave", s.QuickSave, true);
+    LoadBool(stored, u"DelSaved", s.DelSaved, false);
+    LoadBool(stored, u"PlaySound", s.PlaySound, true);
+    if (auto limit = RoundToInt32(NumberValue(stored(u"Limit")))) s.Limit = *limit;
+    LoadBool(stored, u"ShowMain", s.ShowMain, false);
+    s.SoundFile = stored(u"SoundFile");
     if (s.SoundFile.empty()) s.SoundFile = DefaultSoundFile(programFolder);
-    LoadBool(registry, u"AddSave", s.AddSave, false);
-    LoadBool(registry, u"GetClip", s.GetClip, true);
-    if (auto rate = RoundToInt16(NumberValue(Read(registry, u"ClipRate")))) s.ClipRate = *rate;
+    LoadBool(stored, u"AddSave", s.AddSave, false);
+    LoadBool(stored, u"GetClip", s.GetClip, true);
+    if (auto rate = RoundToInt16(NumberValue(stored(u"ClipRate")))) s.ClipRate = *rate;
     if (s.ClipRate == 0) s.ClipRate = 1000;
-    s.InitDir = Read(registry, u"InitDir");
+    s.InitDir = stored(u"InitDir");
     if (s.InitDir.empty()) s.InitDir = firstSaveFolder();
 }
 

@@ -46,18 +46,14 @@ OwnedKey OpenKey(RegRoot root, std::u16string_view subkey, REGSAM access, bool c
     return OwnedKey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
-}  // namespace
-
-std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view subkey,
-                                             std::u16string_view name) const {
-    const OwnedKey key = OpenKey(root, subkey, KEY_QUERY_VALUE, false);
-    if (!key) return std::nullopt;
+// One value of an open key.
+std::optional<RegValue> QueryValue(HKEY key, std::u16string_view name) {
     const std::u16string valueName(name);
     // Nearly every value is short: one call reads it whole, and only a long one needs its
     // size asked first. Zeroed, so that an odd byte count leaves a whole last unit.
     char16_t shortData[256] = {};
     DWORD shortType = 0, shortSize = sizeof shortData;
-    const LSTATUS first = RegQueryValueExW(key.get(), W(valueName), nullptr, &shortType,
+    const LSTATUS first = RegQueryValueExW(key, W(valueName), nullptr, &shortType,
                                            reinterpret_cast<BYTE*>(shortData), &shortSize);
     if (first == ERROR_SUCCESS) {
         RegValue value{TypeOf(shortType), {}};
@@ -68,14 +64,13 @@ std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view s
     if (first != ERROR_MORE_DATA) return std::nullopt;
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0, size = 0;
-        if (RegQueryValueExW(key.get(), W(valueName), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS)
+        if (RegQueryValueExW(key, W(valueName), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
             return std::nullopt;
         RegValue value{TypeOf(type), {}};
         if (value.type != RegType::String && value.type != RegType::ExpandString) return value;
         std::u16string data((size + 1) / 2, u'\0');
         DWORD got = static_cast<DWORD>(data.size() * 2);
-        const LSTATUS status = RegQueryValueExW(key.get(), W(valueName), nullptr, &type,
+        const LSTATUS status = RegQueryValueExW(key, W(valueName), nullptr, &type,
                                                 reinterpret_cast<BYTE*>(data.data()), &got);
         if (status == ERROR_MORE_DATA) continue;  // the value grew between the two calls
         if (status != ERROR_SUCCESS) return std::nullopt;
@@ -85,6 +80,24 @@ std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view s
         return value;
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<RegValue> Win32Registry::query(RegRoot root, std::u16string_view subkey,
+                                             std::u16string_view name) const {
+    const OwnedKey key = OpenKey(root, subkey, KEY_QUERY_VALUE, false);
+    if (!key) return std::nullopt;
+    return QueryValue(key.get(), name);
+}
+
+std::vector<std::optional<RegValue>> Win32Registry::queryAll(
+    RegRoot root, std::u16string_view subkey, std::span<const std::u16string_view> names) const {
+    std::vector<std::optional<RegValue>> values(names.size());
+    const OwnedKey key = OpenKey(root, subkey, KEY_QUERY_VALUE, false);
+    if (!key) return values;
+    for (std::size_t i = 0; i < names.size(); ++i) values[i] = QueryValue(key.get(), names[i]);
+    return values;
 }
 
 bool Win32Registry::setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
@@ -225,9 +238,9 @@ std::u16string ProgramFolder() {
 SystemFolders KnownSystemFolders() {
     SystemFolders folders;
     // Where the system keeps the Program Files folders' names; the shell reads them from here.
-    for (const std::u16string_view name : {u"ProgramFilesDir", u"ProgramFilesDir (x86)"}) {
-        const auto value = Win32Registry().query(
-            RegRoot::LocalMachine, u"Software\\Microsoft\\Windows\\CurrentVersion", name);
+    constexpr std::u16string_view names[] = {u"ProgramFilesDir", u"ProgramFilesDir (x86)"};
+    for (const auto& value : Win32Registry().queryAll(
+             RegRoot::LocalMachine, u"Software\\Microsoft\\Windows\\CurrentVersion", names)) {
         if (!value || value->type != RegType::String) continue;
         std::u16string path = value->data.substr(0, value->data.find(u'\0'));
         if (!path.empty()) folders.protectedFolders.push_back(std::move(path));

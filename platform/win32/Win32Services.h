@@ -16,6 +16,9 @@ class Win32Registry : public Registry {
   public:
     std::optional<RegValue> query(RegRoot root, std::u16string_view subkey,
                                   std::u16string_view name) const override;
+    std::vector<std::optional<RegValue>> queryAll(
+        RegRoot root, std::u16string_view subkey,
+        std::span<const std::u16string_view> names) const override;
     bool setString(RegRoot root, std::u16string_view subkey, std::u16string_view name,
                    std::u16string_view text) override;
     bool deleteValue(RegRoot root, std::u16string_view subkey, std::u16string_view name) override;
