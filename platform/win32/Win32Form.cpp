@@ -294,19 +294,6 @@ void Win32Form::setVisible(bool visible) {
     if (!tips_) PostMessageW(hwnd_, kMakeToolTips, 0, 0);
 }
 
-void Win32Form::makeToolTips() {
-    if (tips_) return;
-    tips_ = CreateWindowExW(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
-    if (!tips_) {
-        ProgrammingError("CreateWindowExW failed for the tool tips");
-        return;
-    }
-    for (auto& [name, c] : controls_) c->registerTip();
-}
-
 bool Win32Form::enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 void Win32Form::setEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 

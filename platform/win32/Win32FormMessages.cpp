@@ -183,6 +183,20 @@ void Win32Form::focusMoved(Win32Child& to) {
                          c.get() == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
+// The tool tips, made when kMakeToolTips comes, once the window has shown.
+void Win32Form::makeToolTips() {
+    if (tips_) return;
+    tips_ = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), nullptr);
+    if (!tips_) {
+        ProgrammingError("CreateWindowExW failed for the tool tips");
+        return;
+    }
+    for (auto& [name, c] : controls_) c->registerTip();
+}
+
 void Win32Form::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
